@@ -1,0 +1,57 @@
+# Shared by test and run scripts: a Wine prefix made from a template, and an X display.
+# Source it from the repository root; it sets WINEPREFIX, WINEARCH, WINEDEBUG and DISPLAY.
+
+export WINEARCH=win32
+export WINEDEBUG=-all
+KIT_BUILD=${KIT_BUILD:-$PWD/build}
+KIT_WINE_TEMPLATE=$KIT_BUILD/wine-template
+
+# The template is made once, serially, and reused by every later run.
+kit_wine_template() {
+  [ -f "$KIT_WINE_TEMPLATE/.ready" ] && return 0
+  echo "wine: creating the prefix template (once)"
+  rm -rf "$KIT_WINE_TEMPLATE"
+  WINEPREFIX=$KIT_WINE_TEMPLATE WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init
+  WINEPREFIX=$KIT_WINE_TEMPLATE wineserver -w
+  # A crashing test program must fail its test, not wait on a dialog.
+  WINEPREFIX=$KIT_WINE_TEMPLATE wine reg add 'HKCU\Software\Wine\WineDbg' \
+    /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
+  WINEPREFIX=$KIT_WINE_TEMPLATE wineserver -w
+  touch "$KIT_WINE_TEMPLATE/.ready"
+}
+
+# kit_wine_prefix DIR: a fresh prefix at DIR copied from the template.
+kit_wine_prefix() {
+  kit_wine_template
+  rm -rf "$1"
+  cp -a "$KIT_WINE_TEMPLATE" "$1"
+  export WINEPREFIX=$1
+  # One server for the whole run keeps each program's start quick.
+  wineserver -p
+}
+
+# kit_display [force]: use $DISPLAY when there is one (unless forced), otherwise start
+# Xvfb with openbox, so that focus and activation behave as on Windows.
+KIT_XVFB_PID=""
+KIT_WM_PID=""
+kit_display() {
+  if [ -n "${DISPLAY:-}" ] && [ "${1:-}" != force ]; then return 0; fi
+  local n=99
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  KIT_XVFB_PID=$!
+  export DISPLAY=":$n"
+  local deadline=$((SECONDS + 20))
+  until [ -e "/tmp/.X11-unix/X$n" ]; do
+    [ $SECONDS -lt $deadline ] || { echo "Xvfb did not start" >&2; return 1; }
+    sleep 0.1
+  done
+  openbox >/dev/null 2>&1 &
+  KIT_WM_PID=$!
+}
+
+kit_cleanup() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+  [ -n "$KIT_WM_PID" ] && kill "$KIT_WM_PID" 2>/dev/null || true
+  [ -n "$KIT_XVFB_PID" ] && kill "$KIT_XVFB_PID" 2>/dev/null || true
+}

@@ -1,0 +1,145 @@
+#include "common/exchange.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "common/cmdbuf.h"
+#include "common/debug_log.h"
+
+namespace {
+
+void release(Padlink& pl)
+{
+    platform::host().freeLibrary(pl.hm);
+    pl = Padlink{pl.style, pl.dbg};
+}
+
+template <typename Fn>
+bool bind(Padlink& pl, Fn& fn, const char* entry)
+{
+    fn = reinterpret_cast<Fn>(platform::host().procAddress(pl.hm, entry));
+    logf(" GetProcAddress( %s )=%p \n", entry, reinterpret_cast<void*>(fn));
+    return fn != nullptr;
+}
+
+void logReply(const Padlink& pl, const char* command)
+{
+    if (!logIsOpen())
+        return;
+    logf(" %s= ", command);
+    for (int i = 0; i < meaningfulBytes; ++i) {
+        if (pl.style == ExchangeStyle::Manager) {
+            const signed char c = static_cast<signed char>(cmdBuf[i]);
+            if (c >= 32)
+                logf(" %c,%xh", c, c);
+            else
+                logf(" %xh", static_cast<unsigned>(static_cast<int>(c)));
+        } else {
+            logf(" %x ", cmdBuf[i]);
+        }
+    }
+    logf("\n");
+    logFlush();
+}
+
+}  // namespace
+
+chkusbResult openusb(Padlink& pl, long pid)
+{
+    if (pl.style == ExchangeStyle::EdgeTool) {
+        logf(" in openusb( %lx ) \n", pid);
+    } else {
+        pl.hm = 0;
+        logf(" in openusb, pid=%lx \n", pid);
+    }
+    if (pl.dbg)
+        return usbOpened;
+
+    platform::Host& h = platform::host();
+    pl.hm = h.loadLibrary(padlink::libraryName);
+    logf(" LoadLibrary( padlink.dll )=%p \n", reinterpret_cast<void*>(pl.hm));
+    if (!pl.hm)
+        return usbNoLibrary;
+
+    chkusbResult missing = usbOpened;
+    if (!bind(pl, pl.ofp, "OpenPadlink")) missing = usbNoOpenPadlink;
+    else if (!bind(pl, pl.wfp, "WriteTP")) missing = usbNoWriteTP;
+    else if (!bind(pl, pl.rfp, "ReadTP")) missing = usbNoReadTP;
+    else if (!bind(pl, pl.cfp, "ClosePadlink")) missing = usbNoClosePadlink;
+    else if (!bind(pl, pl.idfp, "SetID")) missing = usbNoSetID;
+    if (missing != usbOpened) {
+        release(pl);
+        return missing;
+    }
+
+    pl.idfp(0, static_cast<int>(pid), 0);
+    const int opened = pl.ofp();
+    logf(" ofp()=%d, pid=%lx \n", opened, pid);
+    if (opened == 0)
+        return usbOpened;
+    pl.cfp();
+    release(pl);
+    return usbOpenRefused;
+}
+
+void wrtp(Padlink& pl, const char* command)
+{
+    platform::Host& h = platform::host();
+    switch (pl.style) {
+    case ExchangeStyle::Manager:
+        logf(" in wrtp( %s ), hm=%p, wfp=%p, rfp=%p \n", command,
+             reinterpret_cast<void*>(pl.hm), reinterpret_cast<void*>(pl.wfp),
+             reinterpret_cast<void*>(pl.rfp));
+        if (pl.dbg)
+            return;
+        std::memset(cmdBuf, 0, sizeof cmdBuf);
+        break;
+    case ExchangeStyle::Calibrator:
+        logf(" in wrtp( %s ), hm=%p, wfp=%p, rfp=%p \n", command,
+             reinterpret_cast<void*>(pl.hm), reinterpret_cast<void*>(pl.wfp),
+             reinterpret_cast<void*>(pl.rfp));
+        break;
+    case ExchangeStyle::EdgeTool:
+        logf(" in wrtp( %s ) \n", command);
+        std::memset(cmdBuf, 0, meaningfulBytes);
+        break;
+    }
+    if (!pl.hm || !pl.wfp || !pl.rfp)
+        return;
+    if (pl.style == ExchangeStyle::Calibrator)
+        std::memset(cmdBuf, 0, meaningfulBytes);
+
+    std::memcpy(cmdBuf, command, std::min(std::strlen(command) + 1, sizeof cmdBuf));
+    pl.wfp(cmdBuf);
+    h.pause(commandWaitMs);
+    std::memset(cmdBuf, 0x20, sizeof cmdBuf);
+    pl.rfp(cmdBuf);
+    if (pl.style == ExchangeStyle::EdgeTool)
+        h.pause(commandWaitMs);
+    logReply(pl, command);
+}
+
+void composeCommand(const char* name, std::initializer_list<int> values, int clear)
+{
+    std::memset(cmdBuf, 0, static_cast<std::size_t>(clear));
+    const std::size_t len = std::strlen(name);
+    std::memcpy(cmdBuf, name, len);
+    std::size_t at = len;
+    for (int v : values)
+        cmdBuf[at++] = static_cast<unsigned char>(v & 0xFF);
+}
+
+void sendComposed(Padlink& pl)
+{
+    if (pl.hm && pl.wfp)
+        pl.wfp(cmdBuf);
+}
+
+void closeusb(Padlink& pl)
+{
+    if (!pl.hm)
+        return;
+    if (pl.cfp)
+        pl.cfp();
+    release(pl);
+}

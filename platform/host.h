@@ -52,7 +52,7 @@ enum : unsigned { boxOk = 0x0, boxOkCancel = 0x1, boxYesNo = 0x4, boxIconError =
 enum : int { answerOk = 1, answerCancel = 2, answerYes = 6, answerNo = 7 };
 
 // Show states for starting a program.
-enum : int { showHidden = 0, showNormal = 1 };
+enum : int { showHidden = 0, showNormal = 1, showShow = 5 };
 
 class Host {
 public:
@@ -69,9 +69,11 @@ public:
     virtual bool fileTime(const std::string& path, std::time_t& modified) = 0;
     virtual std::string programPath() = 0;
 
-    // Registry.
+    // Registry. Reading opens an existing key only; writing creates a missing key unless
+    // create is false. Null when the key cannot be opened. Every registry call leaves its
+    // result code as the last error (0 on success).
     virtual std::unique_ptr<RegKey> openKey(RegRoot root, const std::string& path,
-                                            bool write) = 0;
+                                            bool write, bool create = true) = 0;
     virtual long lastError() = 0;
     virtual void clearLastError() = 0;
 
@@ -100,6 +102,7 @@ public:
 
     // Cursors.
     virtual CursorRef loadCursorFile(const std::string& path) = 0;
+    // Replaces system cursor id by a copy of cursor, which stays the caller's.
     virtual bool setSystemCursor(CursorRef cursor, unsigned id) = 0;
     virtual CursorRef setCursor(CursorRef cursor) = 0;
     virtual int showCursor(bool show) = 0;  // the new display count
@@ -110,7 +113,8 @@ public:
     virtual bool isAdministrator() = 0;
 };
 
-// The host the program runs on; the Win32 host unless a test installed another.
+// The host the program runs on; the Win32 host unless a test installed another
+// (setHost(nullptr) goes back to it). The native build has no Win32 host.
 Host& host();
 void setHost(Host* h);
 

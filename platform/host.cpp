@@ -1,0 +1,15 @@
+#include "host.h"
+
+#include "default_host.h"
+
+namespace platform {
+
+namespace {
+Host* installed = nullptr;
+}
+
+Host& host() { return installed ? *installed : defaultHost(); }
+
+void setHost(Host* h) { installed = h; }
+
+}  // namespace platform

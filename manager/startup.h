@@ -1,0 +1,25 @@
+#pragma once
+// The manager's checks before any window exists: flags, the long-press settings file,
+// administrator rights, the debug log, and the probes of the four controllers.
+#include "common/exchange.h"
+
+constexpr const char* managerTitle = "Tormalin USB Dual Touch Manager";
+constexpr const char* settingsFile = "c:\\longtap.ini";
+
+// What the entry receives from the system, for the log's second line.
+struct EntryArgs {
+    const void* instance = nullptr;
+    const void* prevInstance = nullptr;
+    const char* commandLine = "";
+    int show = 0;
+};
+
+// Probes one product identifier: opens it and closes it again.
+chkusbResult chkusb(long pid);
+
+// 0 passed; 1 the settings file cannot be read and written; 2 its rename test failed.
+int settingsFileTest();
+
+// Runs the checks in order; returns the exit code when start-up must end (1 to 3), or -1
+// when the windows may be built.
+int startManager(const EntryArgs& args);

@@ -1,0 +1,45 @@
+#include <windows.h>
+
+#include <io.h>
+#include <sys/stat.h>
+
+#include "win32_host.h"
+
+namespace platform {
+
+std::FILE* Win32Host::openFile(const std::string& path, const char* mode) {
+    return std::fopen(path.c_str(), mode);
+}
+
+bool Win32Host::fileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32Host::canReadWrite(const std::string& path) { return _access(path.c_str(), 6) == 0; }
+
+bool Win32Host::renameFile(const std::string& from, const std::string& to) {
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+bool Win32Host::removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
+
+std::string Win32Host::currentDirectory() {
+    char path[MAX_PATH];
+    DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
+    return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+}
+
+bool Win32Host::fileTime(const std::string& path, std::time_t& modified) {
+    struct _stat info;
+    if (_stat(path.c_str(), &info) != 0) return false;
+    modified = info.st_mtime;
+    return true;
+}
+
+std::string Win32Host::programPath() {
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+}
+
+}  // namespace platform

@@ -1,0 +1,11 @@
+#include "default_host.h"
+#include "win32_host.h"
+
+namespace platform {
+
+Host& defaultHost() {
+    static Win32Host win32;
+    return win32;
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#include "screen.h"
+
+#include "backend.h"
+
+namespace ui {
+
+std::vector<platform::Monitor> Screen::monitors() const { return platform::host().monitors(); }
+
+int Screen::pixelsPerInch() const { return backend().pixelsPerInch(); }
+
+Screen& screen() {
+    static Screen s;
+    return s;
+}
+
+}  // namespace ui

@@ -1,0 +1,15 @@
+#pragma once
+// The kit's window framework: include this in a program's form.
+#include "application.h"
+#include "buttons.h"
+#include "color.h"
+#include "control.h"
+#include "edits.h"
+#include "exception.h"
+#include "font.h"
+#include "form.h"
+#include "page_control.h"
+#include "picture.h"
+#include "screen.h"
+#include "statics.h"
+#include "timer.h"

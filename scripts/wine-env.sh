@@ -26,8 +26,11 @@ kit_wine_prefix() {
   rm -rf "$1"
   cp -a "$KIT_WINE_TEMPLATE" "$1"
   export WINEPREFIX=$1
-  # One server for the whole run keeps each program's start quick.
+  # One server for the whole run keeps each program's start quick. Its background
+  # processes start with the first program: start them here, away from the output pipes
+  # that ctest waits on.
   wineserver -p
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 }
 
 # kit_display [force]: use $DISPLAY when there is one (unless forced), otherwise start

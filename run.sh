@@ -15,11 +15,10 @@ dist=$PWD/build/win32/dist
 
 . scripts/wine-env.sh
 trap kit_cleanup EXIT
-export WINEPREFIX=$KIT_BUILD/run-prefix
-[ -d "$WINEPREFIX" ] || kit_wine_prefix "$WINEPREFIX"
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 kit_display
+kit_wine_prefix "$KIT_BUILD/run-prefix"
 
 mkdir -p build/screenshots
 shot=build/screenshots/$program.png

@@ -7,6 +7,6 @@ cd "$(dirname "$0")/.."
 . scripts/wine-env.sh
 build=${KIT_WIN32_BUILD:-$KIT_BUILD/win32}
 trap kit_cleanup EXIT
-kit_wine_prefix "$build/wineprefix"
 kit_display force
+kit_wine_prefix "$build/wineprefix"
 ctest --test-dir "$build" --output-on-failure "$@"

@@ -2,6 +2,9 @@
 
 #include "exception.h"
 #include "host.h"
+#ifdef _WIN32
+#include "win32/win32_backend.h"
+#endif
 
 namespace ui {
 
@@ -10,7 +13,11 @@ Application* running = nullptr;
 
 std::unique_ptr<Backend> makeBackend(Mode mode) {
     if (mode == Mode::Headless) return makeHeadlessBackend();
+#ifdef _WIN32
+    return makeWin32Backend();
+#else
     throw Exception("This build has no window system");
+#endif
 }
 }  // namespace
 

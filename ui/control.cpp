@@ -129,6 +129,11 @@ bool Control::showing() const {
     return selfShown() && (!m_parent || m_parent->showing());
 }
 
+bool Control::showingOnForm() const {
+    if (m_kind == Kind::Form) return true;
+    return selfShown() && (!m_parent || m_parent->showingOnForm());
+}
+
 bool Control::acceptsInput() const {
     return m_enabled && selfShown() && (!m_parent || m_parent->acceptsInput());
 }

@@ -77,6 +77,8 @@ public:
 
     // Visible with every container up to the form.
     bool showing() const;
+    // The same, leaving out whether the form itself is shown.
+    bool showingOnForm() const;
     // Showing and enabled with every container, the form included: only then does a
     // user's action reach the control.
     bool acceptsInput() const;

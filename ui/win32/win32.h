@@ -28,6 +28,10 @@ enum : UINT {
 // Answered by every kit window: how many posted actions still wait for the model. A robot
 // polls it to know that a click has been handled.
 UINT pendingQuery();
+// A robot's mark: posted with a number, it is remembered once the messages posted before
+// it have been handled; sent with 0, it returns the last number remembered.
+UINT markMessage();
+LRESULT mark(WPARAM number);
 void postAction(HWND form, UINT msg, WPARAM id, LPARAM arg);
 void actionTaken();
 LONG pendingActions();

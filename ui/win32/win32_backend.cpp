@@ -15,10 +15,12 @@ namespace {
 
 HWND theAppWindow = nullptr;
 LONG pending = 0;
+WPARAM lastMark = 0;
 std::map<UINT_PTR, Timer*> timersById;
 
 LRESULT CALLBACK appProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == pendingQuery()) return pendingActions();
+    if (msg == markMessage()) return mark(wp);
     if (msg == WM_TIMER) {
         auto it = timersById.find(wp);
         if (it != timersById.end()) safely([&] { it->second->fire(); });
@@ -154,6 +156,17 @@ private:
 UINT pendingQuery() {
     static UINT msg = RegisterWindowMessageW(L"KitUiPending");
     return msg;
+}
+
+UINT markMessage() {
+    static UINT msg = RegisterWindowMessageW(L"KitUiMark");
+    return msg;
+}
+
+LRESULT mark(WPARAM number) {
+    if (number == 0) return static_cast<LRESULT>(lastMark);
+    lastMark = number;
+    return 0;
 }
 
 void postAction(HWND form, UINT msg, WPARAM id, LPARAM arg) {

@@ -127,7 +127,7 @@ void ControlPeer::syncBounds() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void ControlPeer::syncVisible() { ShowWindow(m_hwnd, m_control.showing() ? SW_SHOWNA : SW_HIDE); }
+void ControlPeer::syncVisible() { ShowWindow(m_hwnd, m_control.showingOnForm() ? SW_SHOWNA : SW_HIDE); }
 
 void ControlPeer::syncEnabled() { EnableWindow(m_hwnd, enabledWithin(m_control)); }
 

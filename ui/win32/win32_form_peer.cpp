@@ -89,6 +89,7 @@ void FormPeer::changed(Change what) {
 
 LRESULT CALLBACK FormPeer::proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == pendingQuery()) return pendingActions();
+    if (msg == markMessage()) return mark(wp);
     auto* self = static_cast<FormPeer*>(GetPropW(hwnd, formProp));
     return self ? self->handle(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
 }
@@ -131,11 +132,15 @@ LRESULT FormPeer::command(WPARAM wp, LPARAM lp) {
     case BN_CLICKED:  // also STN_CLICKED
         postAction(m_hwnd, msgClick, static_cast<WPARAM>(id), 0);
         break;
-    case EN_CHANGE:
-        if (c->kind() == Kind::Edit && !static_cast<ControlPeer*>(c->peer())->writing()) {
+    case EN_CHANGE: {
+        // The peer, not the control: an edit reports its first text while it is created.
+        auto* peer = reinterpret_cast<ControlPeer*>(
+            GetWindowLongPtrW(reinterpret_cast<HWND>(lp), GWLP_USERDATA));
+        if (c->kind() == Kind::Edit && peer && !peer->writing()) {
             postAction(m_hwnd, msgText, static_cast<WPARAM>(id), 0);
         }
         break;
+    }
     }
     return 0;
 }

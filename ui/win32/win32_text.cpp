@@ -61,7 +61,7 @@ HBRUSH brush(Color c) {
 }
 
 DWORD formStyle(const Form& form) {
-    DWORD style = WS_POPUP | WS_CLIPCHILDREN;
+    DWORD style = WS_POPUP;
     switch (form.borderStyle()) {
     case BorderStyle::None: return style;
     case BorderStyle::Single: style |= WS_CAPTION; break;

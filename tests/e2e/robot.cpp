@@ -216,6 +216,10 @@ void closeWindow(HWND window) {
 
 bool checked(HWND control) { return sendTimed(control, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
+int upDownPosition(HWND upDown) {
+    return static_cast<int>(sendTimed(upDown, WM_USER + 114, 0, 0));  // UDM_GETPOS32
+}
+
 std::string text(HWND window) {
     auto n = sendTimed(window, WM_GETTEXTLENGTH, 0, 0);
     std::vector<wchar_t> buf(static_cast<std::size_t>(n) + 1, L'\0');

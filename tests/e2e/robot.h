@@ -67,6 +67,7 @@ void type(HWND edit, const std::string& text);
 void closeWindow(HWND window);
 
 bool checked(HWND control);
+int upDownPosition(HWND upDown);
 std::string text(HWND window);
 bool enabled(HWND window);
 bool visible(HWND window);

@@ -117,6 +117,10 @@ TEST_F(UiDemoE2E, OnlyTheActivePagesControlsShow) {
     EXPECT_TRUE(robot::visible(second));
     robot::click(second);
     EXPECT_TRUE(robot::visible(first));
+    // The user's click on the second tab (tabs 77 pixels wide, 24 high).
+    robot::clickAt(control("PageControl1"), 77 + 38, 12);
+    EXPECT_TRUE(robot::visible(second));
+    EXPECT_FALSE(robot::visible(first));
 }
 
 TEST_F(UiDemoE2E, ImagesAndBitmapButtonsTakeClicks) {

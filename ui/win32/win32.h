@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <map>
 #include <string>
 
 #include "buttons.h"

@@ -45,9 +45,11 @@ public:
     ui::Button* Button4 = add<ui::Button>(this, "Button4", 386, 32, 120, 40, "Default");
     ui::Button* Button2 = add<ui::Button>(this, "Button2", 557, 32, 120, 40, "Cancel");
     ui::CheckBox* CheckBox1 = add<ui::CheckBox>(this, "CheckBox1", 45, 96, 144, 45, "Enable Left");
-    ui::CheckBox* CheckBox2 = add<ui::CheckBox>(this, "CheckBox2", 207, 96, 144, 45, "Enable Right");
+    ui::CheckBox* CheckBox2 =
+        add<ui::CheckBox>(this, "CheckBox2", 207, 96, 144, 45, "Enable Right");
     ui::CheckBox* CheckBox3 = add<ui::CheckBox>(this, "CheckBox3", 370, 96, 144, 45, "Enable Top");
-    ui::CheckBox* CheckBox4 = add<ui::CheckBox>(this, "CheckBox4", 533, 96, 144, 45, "Enable Bottom");
+    ui::CheckBox* CheckBox4 =
+        add<ui::CheckBox>(this, "CheckBox4", 533, 96, 144, 45, "Enable Bottom");
     ui::Label* Label1 = add<ui::Label>(this, "Label1", 41, 184, 0, 0, "Left Margin: ");
     ui::Edit* Edit1 = add<ui::Edit>(this, "Edit1", 187, 184, 50, 33, "0");
     ui::UpDown* UpDown1 = add<ui::UpDown>(this, "UpDown1", 251, 166, 50, 70);

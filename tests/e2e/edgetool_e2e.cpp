@@ -41,7 +41,8 @@ protected:
         CreateDirectoryA(workDir.c_str(), nullptr);
         state = workDir + "\\padlink.sim";
         journal = state + ".journal";
-        for (const std::string& f : {state, journal, workDir + "\\touchacc.ini", workDir + "\\touchacc.exe"})
+        for (const std::string& f :
+             {state, journal, workDir + "\\touchacc.ini", workDir + "\\touchacc.exe"})
             DeleteFileA(f.c_str());
         SetEnvironmentVariableA("PADLINK_SIM", state.c_str());
         SetEnvironmentVariableA("PADLINK_SIM_JOURNAL", nullptr);

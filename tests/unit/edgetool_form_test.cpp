@@ -40,7 +40,8 @@ protected:
     std::vector<std::string> editTexts(const TForm1& f)
     {
         std::vector<std::string> texts;
-        for (const ui::Edit* e : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8})
+        for (const ui::Edit* e :
+             {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8})
             texts.push_back(e->text());
         return texts;
     }
@@ -67,7 +68,7 @@ TEST_F(EdgeEditor, ReadValuesLandInTheEditorsAndGoBackWithTheSwitchRule)
     struct Case {
         int reported;
         std::vector<bool> boxes;  // Left, Right, Top, Bottom
-        const char* switchByte;
+        std::string switchByte;
     };
     const Case cases[] = {
         {0x08, {true, false, false, false}, "09"},
@@ -84,12 +85,13 @@ TEST_F(EdgeEditor, ReadValuesLandInTheEditorsAndGoBackWithTheSwitchRule)
         a000().comp = {{44, 55, 66, 0}};
         auto f = start();
         EXPECT_EQ(checks(*f), c.boxes);
-        EXPECT_EQ(editTexts(*f), (std::vector<std::string>{"33", "200", "11", "22", "66", "0", "44", "55"}));
+        EXPECT_EQ(editTexts(*f),
+                  (std::vector<std::string>{"33", "200", "11", "22", "66", "0", "44", "55"}));
         EXPECT_EQ(positions(*f), (std::vector<int>{33, 200, 11, 22, 66, 0, 44, 55}));
         f->Button3->click();
         EXPECT_EQ(sent(), (std::vector<std::string>{
-                              "WriteTP a000 44315f73657465646765" + std::string(c.switchByte) + "0b1621c80000",
-                              "WriteTP a000 44315f7365746361" "2c374200" "0000000000",
+                              "WriteTP a000 44315f73657465646765" + c.switchByte + "0b1621c80000",
+                              "WriteTP a000 44315f73657463612c3742000000000000",
                           }));
     }
 }
@@ -135,7 +137,7 @@ TEST_F(EdgeEditor, CheckBoxesSetTheirEdgeBitAndApplyDropsALoneAnyBit)
     struct Case {
         const char* what;
         std::vector<ui::CheckBox* TForm1::*> clicks;
-        const char* switchByte;
+        std::string switchByte;
     };
     const Case cases[] = {
         {"Left on and off again", {&TForm1::CheckBox1, &TForm1::CheckBox1}, "00"},
@@ -153,7 +155,8 @@ TEST_F(EdgeEditor, CheckBoxesSetTheirEdgeBitAndApplyDropsALoneAnyBit)
         for (auto box : c.clicks)
             ((*f).*box)->click();
         f->Button3->click();
-        EXPECT_EQ(sent().at(0), "WriteTP a000 44315f73657465646765" + std::string(c.switchByte) + "323232320000");
+        EXPECT_EQ(sent().at(0),
+                  "WriteTP a000 44315f73657465646765" + c.switchByte + "323232320000");
     }
 }
 
@@ -169,7 +172,8 @@ TEST_F(EdgeEditor, ApplySendsBothBlocksWithTheWaitBetweenThemAndNoReply)
         applyEnabledDuringWait = f->Button3->enabled();
     });
     f->Button3->click();
-    EXPECT_EQ(duringWait, (std::vector<std::string>{"WriteTP a000 44315f7365746564676500323232320000"}));
+    EXPECT_EQ(duringWait,
+              (std::vector<std::string>{"WriteTP a000 44315f7365746564676500323232320000"}));
     EXPECT_FALSE(applyEnabledDuringWait);
     EXPECT_TRUE(f->Button3->enabled());
     EXPECT_EQ(pad.journal(), (std::vector<std::string>{

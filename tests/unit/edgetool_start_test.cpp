@@ -23,6 +23,8 @@ namespace {
 using touchacc::TForm1;
 
 const std::string design = touchacc::designCaption;
+// One before each of the three start-up reads.
+const std::vector<platform::BeepCall> startBeeps{{1000, 100}, {2000, 100}, {3000, 100}};
 
 sim::Bank bankOf(std::initializer_list<int> pids)
 {
@@ -131,7 +133,7 @@ TEST(EdgeStart, ReadsWithABeepBeforeEachAndKeepsTheLibraryUntilShutdown)
     t.pad.controller(0xA000).edgeMask = 0x10;
     t.plugIn();
     auto f = t.start();
-    EXPECT_EQ(t.host.beeps(), (std::vector<platform::BeepCall>{{1000, 100}, {2000, 100}, {3000, 100}}));
+    EXPECT_EQ(t.host.beeps(), startBeeps);
     EXPECT_EQ(t.host.pauses(), std::vector<unsigned>(6, 800));
     EXPECT_EQ(f->m_enabled, 0x11);
     EXPECT_EQ(t.host.openLibraries(), 1);
@@ -150,9 +152,10 @@ TEST(EdgeStart, DebugModeLoadsNothingAndShowsNineZeros)
     t.plugIn();
     auto f = t.start("-d");
     EXPECT_TRUE(t.host.loads().empty());
-    EXPECT_EQ(t.host.beeps(), (std::vector<platform::BeepCall>{{1000, 100}, {2000, 100}, {3000, 100}}));
+    EXPECT_EQ(t.host.beeps(), startBeeps);
     EXPECT_TRUE(t.host.pauses().empty());
-    for (const ui::Edit* e : {f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit7, f->Edit8})
+    for (const ui::Edit* e :
+         {f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit7, f->Edit8})
         EXPECT_EQ(e->text(), "0") << e->name();
     for (const ui::CheckBox* b : {f->CheckBox1, f->CheckBox2, f->CheckBox3, f->CheckBox4})
         EXPECT_FALSE(b->checked()) << b->name();
@@ -204,7 +207,7 @@ TEST(EdgeStart, WindowIsCentredOnTheChosenDisplayAndDefaultKeepsIt)
         {"primary second", {right, main}, "", 147, 119},
         {"primary second, -2", {right, main}, "-2", 1059, 35},
         {"three", {main, small, right}, "", 147, 119},
-        {"three, -2: a small display, truncated toward zero", {main, small, right}, "-2", -685, -24},
+        {"three, -2: small display, truncated", {main, small, right}, "-2", -685, -24},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -233,13 +236,15 @@ TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero)
     EXPECT_EQ(touchacc::touchaccMain(args, ui::Mode::Headless), 0);
 
     const auto entries = t.pad.entries();
+    const std::string library = pointer(reinterpret_cast<void*>(0x10000000));
     std::string expected = "earlier run\n"
                            " ------ 950116,101.8.3 ------ Mon Jan 05 09:07:03 2015\n"
-                           " hi=" + pointer(nullptr) + ", hip=" + pointer(nullptr) + ", num=1, cp=-2 \n"
+                           " hi=" + pointer(nullptr) + ", hip=" + pointer(nullptr) +
+                           ", num=1, cp=-2 \n"
                            " in openusb( a000 ) \n"
-                           " LoadLibrary( padlink.dll )=" + pointer(reinterpret_cast<void*>(0x10000000)) + " \n";
-    for (const char* entry : {"OpenPadlink", "WriteTP", "ReadTP", "ClosePadlink", "SetID"})
-        expected += std::string(" GetProcAddress( ") + entry + " )=" + pointer(entries.at(entry)) + " \n";
+                           " LoadLibrary( padlink.dll )=" + library + " \n";
+    for (const std::string entry : {"OpenPadlink", "WriteTP", "ReadTP", "ClosePadlink", "SetID"})
+        expected += " GetProcAddress( " + entry + " )=" + pointer(entries.at(entry)) + " \n";
     expected += " ofp()=0, pid=a000 \n"
                 " in wrtp( D1_rfwver ) \n"
                 " D1_rfwver=  20  44  0  0  0  0  0  0  0  0  4  0  0  0  0  0  0 \n"
@@ -251,15 +256,19 @@ TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero)
                 " snd_f=1, idx=0, Top=119, Left=147 \n"
                 "\n\n";
     EXPECT_EQ(t.host.readFile("\\touchacc.log"), expected);
-    EXPECT_EQ(t.host.beeps(), (std::vector<platform::BeepCall>{
-                                  {1000, 100}, {2000, 100}, {3000, 100}, {1000, 100}, {2000, 100}}));
+    EXPECT_EQ(t.host.beeps(), (std::vector<platform::BeepCall>{{1000, 100}, {2000, 100},
+                                                               {3000, 100}, {1000, 100},
+                                                               {2000, 100}}));
     EXPECT_EQ(t.host.openLibraries(), 0);
     EXPECT_TRUE(t.host.boxes().empty());
 }
 
 // Thrown from inside the start-up reads, as from any code the window runs.
 int PADLINK_CALL throwingWriteTP(unsigned char*) { throw std::runtime_error("device gone"); }
-int PADLINK_CALL failingWriteTP(unsigned char*) { throw ui::Exception("Control has no parent window"); }
+int PADLINK_CALL failingWriteTP(unsigned char*)
+{
+    throw ui::Exception("Control has no parent window");
+}
 
 TEST(EdgeStart, ExceptionsEndInTheFrameworksErrorBox)
 {
@@ -278,8 +287,9 @@ TEST(EdgeStart, ExceptionsEndInTheFrameworksErrorBox)
         entries["WriteTP"] = c.writeTP;
         t.host.addLibrary("padlink.dll", entries);
         EXPECT_EQ(touchacc::touchaccMain({}, ui::Mode::Headless), 0);
-        EXPECT_EQ(t.host.boxes(), (std::vector<platform::BoxCall>{
-                                      {c.text, touchacc::appTitle, platform::boxOk | platform::boxIconError}}));
+        const platform::BoxCall box{c.text, touchacc::appTitle,
+                                    platform::boxOk | platform::boxIconError};
+        EXPECT_EQ(t.host.boxes(), std::vector<platform::BoxCall>{box});
     }
 }
 

@@ -1,0 +1,14 @@
+#include "manager/splash_form.h"
+
+TForm2* splashForm = nullptr;
+
+TForm2::TForm2() : ui::Form("TForm2")
+{
+    setCaption(" Tormalin USB Dual Touch Manager");
+    setBorderStyle(ui::BorderStyle::Single);
+    setBorderIcons(0);
+    setClientSize(516, 160);
+    setCentered(true);
+    Label1->setFontColor(ui::clMaroon);
+    Label1->setFontHeight(30);
+}

@@ -39,9 +39,9 @@ void TForm1::designWindow()
     BitBtn2->hide();
     CheckBox8 = add<ui::CheckBox>(GroupBox5, "CheckBox8", 14, 262, 176, 20,
                                   "Touch_to_RightButton");
-    Label13 = add<ui::Label>(GroupBox5, "Label13", 32, 293, 70, 16, "Time delay:");
-    Edit9 = add<ui::Edit>(GroupBox5, "Edit9", 104, 290, 40, 21, "Edit9");
-    UpDown9 = ranged(add<ui::UpDown>(GroupBox5, "UpDown9", 144, 290, 17, 21), 1, 3, 2);
+    Label13 = add<ui::Label>(GroupBox5, "Label13", 32, 293, 80, 16, "Time delay:");
+    Edit9 = add<ui::Edit>(GroupBox5, "Edit9", 114, 290, 46, 21, "Edit9");
+    UpDown9 = ranged(add<ui::UpDown>(GroupBox5, "UpDown9", 160, 290, 17, 21), 1, 3, 2);
 
     PageControl1 = add<ui::PageControl>(this, "PageControl1", 214, 72, 705, 466);
     PageControl1->setTabHeight(30);

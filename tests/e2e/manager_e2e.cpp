@@ -1,0 +1,249 @@
+// touchman.exe under Wine against the stand-in padlink.dll: the robot works its real window,
+// and the simulator's journal shows what reached the controllers.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "robot.h"
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const std::string touchmanExe = robot::windowsPath(KIT_DIST_DIR "/touchman.exe");
+const std::string title = "Tormalin USB Dual Touch Manager";
+const char* const settingsFile = "C:\\longtap.ini";
+// Four probes and seven or nine reads at 800 ms each come before the window.
+constexpr int startTimeoutMs = 40000;
+
+std::string readAll(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Strings linesOf(const std::string& path, const std::string& prefix)
+{
+    std::istringstream in(readAll(path));
+    Strings lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
+    }
+    return lines;
+}
+
+// Registry places of the driver probe, under HKEY_LOCAL_MACHINE.
+const char* const hidusbEnum = "SYSTEM\\CurrentControlSet\\Services\\hidusb\\Enum";
+const char* const usbA200 = "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_7B94&PID_A200";
+const char* const hidA200 = "SYSTEM\\CurrentControlSet\\Enum\\HID\\Vid_7b94&Pid_a200";
+
+void setValue(const std::string& key, const char* name, DWORD type, const std::string& data)
+{
+    HKEY k = nullptr;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE,
+                              nullptr, &k, nullptr),
+              ERROR_SUCCESS)
+        << key;
+    EXPECT_EQ(RegSetValueExA(k, name, 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
+                             static_cast<DWORD>(data.size() + 1)),
+              ERROR_SUCCESS);
+    RegCloseKey(k);
+}
+
+class ManagerE2E : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        workDir = std::string(temp) + "touchman-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        CreateDirectoryA(workDir.c_str(), nullptr);
+        state = workDir + "\\padlink.sim";
+        journal = state + ".journal";
+        for (const std::string& f : {state, journal, workDir + "\\touchman.ini"})
+            DeleteFileA(f.c_str());
+        SetEnvironmentVariableA("PADLINK_SIM", state.c_str());
+        SetEnvironmentVariableA("PADLINK_SIM_JOURNAL", nullptr);
+    }
+    void TearDown() override
+    {
+        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hidusbEnum, "0");
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, usbA200);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, hidA200);
+    }
+
+    void writeFile(const std::string& path, const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    void launch(const std::string& args = "")
+    {
+        program = std::make_unique<robot::Program>("\"" + touchmanExe + "\" " + args, workDir);
+        ASSERT_TRUE(program->started());
+    }
+    // Starts the manager in the working folder and waits for its main window.
+    void start(const std::string& args = "")
+    {
+        launch(args);
+        form = program->window("TForm1", "", startTimeoutMs);
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(robot::settle(form));
+    }
+
+    HWND control(const std::string& name)
+    {
+        HWND h = robot::findControl(form, name);
+        EXPECT_NE(h, nullptr) << name;
+        return h;
+    }
+    std::string text(const std::string& name) { return robot::text(control(name)); }
+
+    // Presses a button that ends the program, and checks that it ends with 0.
+    void finishWith(const std::string& button)
+    {
+        robot::click(control(button));
+        ASSERT_TRUE(program->waitExit());
+        EXPECT_EQ(program->exitCode(), 0u);
+    }
+
+    std::string workDir, state, journal;
+    std::unique_ptr<robot::Program> program;
+    HWND form = nullptr;
+};
+
+TEST_F(ManagerE2E, OpensWithBothTabsAndTheFirmwareOfBoth)
+{
+    writeFile(state, "pid=a000 version=3,9,5\npid=a200 version=4,0,1\n");
+    start();
+    EXPECT_EQ(robot::text(form), " Tormalin USB Dual-Touch Manager   v1.01");
+    const HWND tabs = control("PageControl1");
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(text("TabSheet2"), "1st Touch");
+    EXPECT_EQ(text("TabSheet3"), "2nd Touch");
+    EXPECT_EQ(text("Label12"), "Firmware:  V.395");
+    EXPECT_EQ(text("Label11"), "Firmware:  V.401");
+    EXPECT_TRUE(robot::visible(control("Panel1")));
+    EXPECT_FALSE(robot::visible(control("Panel2")));
+
+    // The second tab: the tabs are a quarter of the page control wide, less 3, and 30 high.
+    RECT r;
+    GetClientRect(tabs, &r);
+    const int tabWidth = (r.right - r.left) / 4 - 3;
+    robot::clickAt(tabs, tabWidth + tabWidth / 2, 15);
+    EXPECT_TRUE(robot::visible(control("Panel2")));
+    EXPECT_FALSE(robot::visible(control("Panel1")));
+    finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, ApplyWritesBothSlotsSixCommands)
+{
+    writeFile(state,
+              "pid=a000 version=3,9,5 settings=5,40,51,2,1,30,90,7 suspend=1 startup=9 edge=11 "
+              "margins=10,20,30,40 comp=1,2,3,4\n"
+              "pid=a200 version=4,0,0\n");
+    start();
+    DeleteFileA(journal.c_str());
+    robot::click(control("Button7"));
+    const auto sets = [&](const char* pid) {
+        Strings blocks;
+        for (const std::string& line : linesOf(journal, std::string("WriteTP ") + pid + " "))
+            blocks.push_back(line.substr(13));
+        return blocks;
+    };
+    ASSERT_TRUE(robot::waitUntil([&] { return sets("a200").size() == 6; }, 30000));
+    ASSERT_TRUE(robot::waitUntil([&] { return robot::enabled(control("Button7")); }));
+    EXPECT_EQ(sets("a000"), (Strings{
+                                "44315f6d6f64656f7074" "01283307" "000000",
+                                "44315f6d626d6f64656f7074" "02" "00000000",
+                                "44315f62757a6f7074" "011e5aa8ff5a" "0000",
+                                "44315f73657465646765" "0b0a141e28" "0000",
+                                "44315f7365746361" "01020304" "0000000000",
+                                "44315f737473736d" "01000009" "0000000000",
+                            }));
+    EXPECT_EQ(sets("a200"), (Strings{
+                                "44315f6d6f64656f7074" "01203200" "000000",
+                                "44315f6d626d6f64656f7074" "01" "00000000",
+                                "44315f62757a6f7074" "011432a8aa32" "0000",
+                                "44315f73657465646765" "0032323232" "0000",
+                                "44315f7365746361" "32323232" "0000000000",
+                                "44315f737473736d" "00000005" "0000000000",
+                            }));
+    finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, CancelSendsNothing)
+{
+    writeFile(state, "pid=a000\npid=a200\n");
+    start();
+    DeleteFileA(journal.c_str());
+    finishWith("Button2");
+    EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ManagerE2E, BothPrimariesAreRefused)
+{
+    writeFile(state, "pid=a000\npid=a800\npid=a200\n");
+    launch();
+    EXPECT_EQ(robot::dismissBox(title, startTimeoutMs, program->id()),
+              "Error: On Board Touch is not disabled!");
+    ASSERT_TRUE(program->waitExit());
+    EXPECT_EQ(program->exitCode(), 2u);
+}
+
+TEST_F(ManagerE2E, AMissingSettingsFileIsCreated)
+{
+    writeFile(state, "pid=a000\n");
+    DeleteFileA(settingsFile);
+    start();
+    EXPECT_EQ(readAll(settingsFile), "0,0,40960,43008\r\n");
+    EXPECT_EQ(GetFileAttributesA("C:\\longtap.xxx"), INVALID_FILE_ATTRIBUTES);
+    finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, TheCaptionFileWinsOverTheDateStamp)
+{
+    writeFile(state, "pid=a000\n");
+    writeFile(workDir + "\\touchman.ini", "My Touch\r\nsecond line\r\n");
+    start("-f");
+    EXPECT_EQ(robot::text(form), "My Touch");
+    finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, InstallDriverIsOfferedOnlyWhenTheSecondTouchLacksItsDriver)
+{
+    const struct {
+        bool filter;
+        bool installEnabled;
+    } cases[] = {{true, false}, {false, true}};
+    writeFile(state, "pid=a000\npid=a200\n");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.filter ? "driver present" : "no filter driver");
+        setValue(hidusbEnum, "0", REG_SZ, "USB\\VID_7B94&PID_A200\\6&1A2B&0&1");
+        setValue(std::string(usbA200) + "\\6&1A2B&0&1", "ParentIdPrefix", REG_SZ, "7&2B3C&0");
+        const std::string hid = std::string(hidA200) + "\\7&2B3C&0&0000";
+        setValue(hid, "DeviceDesc", REG_SZ, "Tormalin USB Touch Screen");
+        if (c.filter)
+            setValue(hid, "UpperFilters", REG_MULTI_SZ, std::string("padfilt2") + '\0');
+        else
+            RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hid.c_str(), "UpperFilters");
+        start();
+        EXPECT_EQ(robot::enabled(control("Button11")), c.installEnabled);
+        EXPECT_EQ(robot::enabled(control("BitBtn2")), c.installEnabled);
+        EXPECT_TRUE(robot::enabled(control("BitBtn3")));  // "Swap Touch"
+        finishWith("Button2");
+    }
+}
+
+}  // namespace

@@ -2,13 +2,17 @@
 # Runs one program of the kit from dist/ under Wine: ./run.sh PROGRAM [ARGS]
 # On $DISPLAY when there is one, otherwise inside Xvfb; a screenshot of the screen is saved
 # to build/screenshots/PROGRAM.png a few seconds after start.
+# Without arguments it opens the touch manager against two virtual controllers (0xA000 and
+# 0xA200) and saves a screenshot of each of its touch tabs.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
-program=${1:?usage: ./run.sh PROGRAM [ARGS]}
+demo=0
+[ $# -eq 0 ] && demo=1
+program=${1:-touchman}
 shift || true
 dist=$PWD/build/win32/dist
 [ -f "$dist/$program.exe" ] || { echo "no $program.exe in $dist" >&2; exit 1; }
@@ -20,12 +24,37 @@ headless=0
 kit_display
 kit_wine_prefix "$KIT_BUILD/run-prefix"
 
+if [ $demo = 1 ]; then
+  # The virtual controllers' state: firmware 3.9.5 (with suspend mode) and 4.0.1.
+  state=$KIT_BUILD/run-touchman.sim
+  printf 'pid=a000 version=3,9,5 suspend=1 startup=5\npid=a200 version=4,0,1\n' > "$state"
+  rm -f "$state.journal"
+  export PADLINK_SIM="Z:${state//\//\\}"
+  command -v xdotool >/dev/null || {
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool >/dev/null
+  }
+fi
+
 mkdir -p build/screenshots
 shot=build/screenshots/$program.png
 (cd "$dist" && wine "$program.exe" "$@") &
 app=$!
-sleep "${KIT_SHOT_DELAY:-6}"
-import -window root "$shot" && echo "screenshot: $shot"
+if [ $demo = 1 ]; then
+  # The window shows once both controllers are read (about 9 seconds).
+  wid=$(timeout 60 xdotool search --sync --onlyvisible --name 'Dual-Touch Manager' | head -1)
+  sleep 2
+  import -window root "$shot" && echo "screenshot: $shot"
+  # The "2nd Touch" tab: the page control lies at 214,72 of the window's client area, its
+  # tabs are 173 pixels wide and 30 high.
+  xdotool mousemove --window "$wid" 473 87 click 1
+  sleep 1
+  import -window root build/screenshots/touchman-2nd-touch.png &&
+    echo "screenshot: build/screenshots/touchman-2nd-touch.png"
+else
+  sleep "${KIT_SHOT_DELAY:-6}"
+  import -window root "$shot" && echo "screenshot: $shot"
+fi
 if [ $headless = 1 ] && kill -0 $app 2>/dev/null; then
   wineserver -k
 fi

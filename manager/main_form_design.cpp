@@ -76,16 +76,16 @@ void TForm1::designGeneralPage()
 {
     ui::TabSheet* p = TabSheet1;
     CheckBox3 = add<ui::CheckBox>(p, "CheckBox3", 24, 20, 240, 20, "Enable Touch_to_RightButton");
-    Label2 = add<ui::Label>(p, "Label2", 44, 50, 140, 16, "Time delay for");
-    Label3 = add<ui::Label>(p, "Label3", 44, 66, 140, 16, "Touch_to_RightButton:");
-    Edit4 = add<ui::Edit>(p, "Edit4", 190, 56, 40, 21, "Edit4");
-    UpDown6 = ranged(add<ui::UpDown>(p, "UpDown6", 230, 56, 17, 21), 1, 3, 2);
+    Label2 = add<ui::Label>(p, "Label2", 44, 50, 170, 16, "Time delay for");
+    Label3 = add<ui::Label>(p, "Label3", 44, 66, 170, 16, "Touch_to_RightButton:");
+    Edit4 = add<ui::Edit>(p, "Edit4", 220, 56, 46, 21, "Edit4");
+    UpDown6 = ranged(add<ui::UpDown>(p, "UpDown6", 266, 56, 17, 21), 1, 3, 2);
 
     CheckBox4 = add<ui::CheckBox>(p, "CheckBox4", 24, 104, 240, 20, "Enable Touch_to_Calibrate");
-    Label8 = add<ui::Label>(p, "Label8", 44, 134, 140, 16, "Time delay for");
-    Label9 = add<ui::Label>(p, "Label9", 44, 150, 140, 16, "Touch_to_Calibrate:");
-    Edit5 = add<ui::Edit>(p, "Edit5", 190, 140, 40, 21, "Edit5");
-    UpDown5 = ranged(add<ui::UpDown>(p, "UpDown5", 230, 140, 17, 21), 4, 15, 5);
+    Label8 = add<ui::Label>(p, "Label8", 44, 134, 170, 16, "Time delay for");
+    Label9 = add<ui::Label>(p, "Label9", 44, 150, 170, 16, "Touch_to_Calibrate:");
+    Edit5 = add<ui::Edit>(p, "Edit5", 220, 140, 46, 21, "Edit5");
+    UpDown5 = ranged(add<ui::UpDown>(p, "UpDown5", 266, 140, 17, 21), 4, 15, 5);
 
     Button4 = add<ui::Button>(p, "Button4", 24, 200, 130, 30, "Restore Defaults");
     Button5 = add<ui::Button>(p, "Button5", 164, 200, 130, 30, "Hide Cursor");

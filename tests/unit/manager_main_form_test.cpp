@@ -69,6 +69,20 @@ INSTANTIATE_TEST_SUITE_P(
                    " getpage2.aa00=1 \n", " m_pid=a000,0, m_rs=0,1 , j=1 \n"}}),
     [](const auto& info) { return std::string(info.param.what); });
 
+TEST_F(ManagerWindow, ConstructionLogsItsStepsInOrder)
+{
+    host.setSystemInfo({9, 0x1234, "C:\\WINDOWS\\system32"});
+    host.writeFile("C:\\WINDOWS\\system32\\ntvdm64.dll", "");
+    plugIn(bankOf({0xA000}));
+    open();
+    EXPECT_TRUE(inOrder(log(), {" processorArchi=9 \n", " oemId=1234 \n",
+                                " sysdir=19, C:\\WINDOWS\\system32\\ntvdm64.dll, x64_f=1 \n",
+                                " caption= Tormalin USB Dual-Touch Manager   v1.01 \n",
+                                " MonitorCount=1 \n", " in getPage( a000 ), tchcnt=0 \n",
+                                " m_pid=a000,0, m_rs=0,1 , j=1 \n", " m_acc=0, 0 \n"}))
+        << log();
+}
+
 TEST_F(ManagerWindow, MonitorSurveyTakesTheLastOtherMonitor)
 {
     host.setMonitors({platform::Monitor{0, 0, 800, 600, false, 1},
@@ -167,6 +181,18 @@ TEST_F(ManagerWindow, CancelSendsNothingAndTheEndBeeps)
                                                               {2000, 100}}));
     const std::string text = host.readFile("\\touchman.log");
     EXPECT_EQ(text.substr(text.size() - 2), "\n\n");
+}
+
+TEST_F(ManagerWindow, OkAppliesThenCloses)
+{
+    plugIn(bankOf({0xA000, 0xA200}));
+    TForm1& w = open();
+    w.show();
+    padlink->clearJournal();
+    w.Button3->click();
+    EXPECT_EQ(commands(0xA000).size(), 6u);
+    EXPECT_EQ(commands(0xA200).size(), 6u);
+    EXPECT_FALSE(w.visible());
 }
 
 TEST_F(ManagerWindow, CloseBoxIsCancelWithoutItsBeep)

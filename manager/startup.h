@@ -1,18 +1,11 @@
 #pragma once
 // The manager's checks before any window exists: flags, the long-press settings file,
 // administrator rights, the debug log, and the probes of the four controllers.
+#include "common/entry_args.h"
 #include "common/exchange.h"
 
 constexpr const char* managerTitle = "Tormalin USB Dual Touch Manager";
 constexpr const char* settingsFile = "c:\\longtap.ini";
-
-// What the entry receives from the system, for the log's second line.
-struct EntryArgs {
-    const void* instance = nullptr;
-    const void* prevInstance = nullptr;
-    const char* commandLine = "";
-    int show = 0;
-};
 
 // Probes one product identifier: opens it and closes it again.
 chkusbResult chkusb(long pid);

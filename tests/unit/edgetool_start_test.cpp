@@ -230,7 +230,7 @@ TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero)
     Terminal t;
     t.plugIn();
     t.host.writeFile("\\touchacc.log", "earlier run\n");
-    touchacc::EntryArgs args;
+    EntryArgs args;
     args.commandLine = "-2";
     args.show = 1;
     EXPECT_EQ(touchacc::touchaccMain(args, ui::Mode::Headless), 0);

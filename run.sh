@@ -30,10 +30,6 @@ if [ $demo = 1 ]; then
   printf 'pid=a000 version=3,9,5 suspend=1 startup=5\npid=a200 version=4,0,1\n' > "$state"
   rm -f "$state.journal"
   export PADLINK_SIM="Z:${state//\//\\}"
-  command -v xdotool >/dev/null || {
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq xdotool >/dev/null
-  }
 fi
 
 mkdir -p build/screenshots

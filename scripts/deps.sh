@@ -8,7 +8,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 for p in cmake ninja-build g++ googletest libgtest-dev g++-mingw-w64-i686-posix \
          mingw-w64-i686-dev binutils-mingw-w64-i686 xvfb xauth openbox x11-apps \
-         imagemagick wine wine32:i386; do
+         xdotool imagemagick wine wine32:i386; do
   have_pkg "$p" || need+=("$p")
 done
 [ ${#need[@]} -eq 0 ] && exit 0

@@ -3,43 +3,21 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
+
+#include "program_fixture.h"
 
 namespace {
 
-std::string windowsPath(std::string unixPath)
-{
-    for (char& c : unixPath)
-        if (c == '/') c = '\\';
-    return "Z:" + unixPath;
-}
-
-const std::string dirlinesExe = windowsPath(KIT_DIST_DIR "/dirlines.exe");
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+const std::string dirlinesExe = robot::windowsPath(KIT_DIST_DIR "/dirlines.exe");
 
 // Runs a batch script with cmd.exe in the given folder and waits for it.
 void runBatch(const std::string& folder, const std::string& name, const std::string& script)
 {
-    std::ofstream(folder + "\\" + name, std::ios::binary) << script;
-    std::string cmd = "cmd.exe /c \"" + name + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder.c_str(), &si, &pi));
-    ASSERT_EQ(WaitForSingleObject(pi.hProcess, 60000), WAIT_OBJECT_0);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    writeFile(folder + "\\" + name, script);
+    robot::Program cmd("cmd.exe /c \"" + name + "\"", folder);
+    ASSERT_TRUE(cmd.started());
+    ASSERT_TRUE(cmd.waitExit(60000));
 }
 
 TEST(DirLinesE2E, CdLineLandsInAFolderWithABlank)

@@ -4,13 +4,11 @@
 
 #include <windows.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "robot.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -19,76 +17,21 @@ const std::string designCaption = " Tormalin USB Touch Edge Acceleration Tool   
 // Start-up waits 4.8 s in its three exchanges before the window shows.
 constexpr int startTimeoutMs = 30000;
 
-std::vector<std::string> linesOf(const std::string& path, const std::string& prefix)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
-    }
-    return lines;
-}
-
-class EdgeToolE2E : public ::testing::Test {
+class EdgeToolE2E : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        workDir = std::string(temp) + "touchacc-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(workDir.c_str(), nullptr);
-        state = workDir + "\\padlink.sim";
-        journal = state + ".journal";
-        for (const std::string& f :
-             {state, journal, workDir + "\\touchacc.ini", workDir + "\\touchacc.exe"})
-            DeleteFileA(f.c_str());
-        SetEnvironmentVariableA("PADLINK_SIM", state.c_str());
-        SetEnvironmentVariableA("PADLINK_SIM_JOURNAL", nullptr);
-    }
-
-    void writeFile(const std::string& path, const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
+    void SetUp() override { prepare("touchacc", {"touchacc.ini", "touchacc.exe"}); }
 
     // Starts the tool from the working folder and waits for its window.
     void start(const std::string& args = "", const std::string& exe = touchaccExe)
     {
-        program = std::make_unique<robot::Program>("\"" + exe + "\" " + args, workDir);
-        ASSERT_TRUE(program->started());
-        form = program->window("TForm1", "", startTimeoutMs);
-        ASSERT_NE(form, nullptr);
-        ASSERT_TRUE(robot::settle(form));
-    }
-
-    HWND control(const std::string& name)
-    {
-        HWND h = robot::findControl(form, name);
-        EXPECT_NE(h, nullptr) << name;
-        return h;
-    }
-    std::string text(const std::string& name) { return robot::text(control(name)); }
-    bool checked(const std::string& name) { return robot::checked(control(name)); }
-
-    // Presses a button that ends the program, and checks that it ends with 0.
-    void finishWith(const std::string& button)
-    {
-        robot::click(control(button));
-        ASSERT_TRUE(program->waitExit());
-        EXPECT_EQ(program->exitCode(), 0u);
+        ProgramTest::start(exe, args, startTimeoutMs);
     }
 
     // The set commands that reached the controller pid.
     std::vector<std::string> setBlocks(const std::string& pid)
     {
-        return linesOf(journal, "WriteTP " + pid + " 44315f736574");  // "D1_set"
+        return fileLines(journal, "WriteTP " + pid + " 44315f736574");  // "D1_set"
     }
-
-    std::string workDir, state, journal;
-    std::unique_ptr<robot::Program> program;
-    HWND form = nullptr;
 };
 
 TEST_F(EdgeToolE2E, ShowsTheControllerEditsItAndReadsTheNewValuesBack)
@@ -136,9 +79,9 @@ TEST_F(EdgeToolE2E, SecondFamilyFlagBindsTheOnlyMemberPresent)
     start("-8");
     EXPECT_EQ(robot::text(form), designCaption + ".201");
     EXPECT_TRUE(checked("CheckBox2"));
-    EXPECT_EQ(linesOf(journal, "OpenPadlink"),
+    EXPECT_EQ(fileLines(journal, "OpenPadlink"),
               (std::vector<std::string>{"OpenPadlink a200 -> 1", "OpenPadlink aa00 -> 0"}));
-    EXPECT_EQ(linesOf(journal, "WriteTP aa00 ").size(), 3u);
+    EXPECT_EQ(fileLines(journal, "WriteTP aa00 ").size(), 3u);
     finishWith("Button1");
     EXPECT_EQ(setBlocks("aa00"), (std::vector<std::string>{
                                      "WriteTP aa00 44315f73657465646765" "11" "01020304" "0000",
@@ -180,7 +123,7 @@ TEST_F(EdgeToolE2E, DebugModeLogsToTheDriveRootAndReachesNoController)
     finishWith("Button2");
     EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);
 
-    const std::vector<std::string> lines = linesOf(log, "");
+    const std::vector<std::string> lines = fileLines(log, "");
     DeleteFileA(log.c_str());
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[0], "earlier run");

@@ -5,13 +5,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
-#include "robot.h"
+#include "program_fixture.h"
 
 namespace {
 
@@ -22,25 +20,6 @@ const std::string title = "Tormalin USB Dual Touch Manager";
 const char* const settingsFile = "C:\\longtap.ini";
 // Four probes and seven or nine reads at 800 ms each come before the window.
 constexpr int startTimeoutMs = 40000;
-
-std::string readAll(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-Strings linesOf(const std::string& path, const std::string& prefix)
-{
-    std::istringstream in(readAll(path));
-    Strings lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.compare(0, prefix.size(), prefix) == 0) lines.push_back(line);
-    }
-    return lines;
-}
 
 // Registry places of the driver probe, under HKEY_LOCAL_MACHINE.
 const char* const hidusbEnum = "SYSTEM\\CurrentControlSet\\Services\\hidusb\\Enum";
@@ -60,22 +39,9 @@ void setValue(const std::string& key, const char* name, DWORD type, const std::s
     RegCloseKey(k);
 }
 
-class ManagerE2E : public ::testing::Test {
+class ManagerE2E : public ProgramTest {
 protected:
-    void SetUp() override
-    {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        workDir = std::string(temp) + "touchman-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        CreateDirectoryA(workDir.c_str(), nullptr);
-        state = workDir + "\\padlink.sim";
-        journal = state + ".journal";
-        for (const std::string& f : {state, journal, workDir + "\\touchman.ini"})
-            DeleteFileA(f.c_str());
-        SetEnvironmentVariableA("PADLINK_SIM", state.c_str());
-        SetEnvironmentVariableA("PADLINK_SIM_JOURNAL", nullptr);
-    }
+    void SetUp() override { prepare("touchman", {"touchman.ini"}); }
     void TearDown() override
     {
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hidusbEnum, "0");
@@ -83,44 +49,12 @@ protected:
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, hidA200);
     }
 
-    void writeFile(const std::string& path, const std::string& text)
-    {
-        std::ofstream(path, std::ios::binary) << text;
-    }
-
-    void launch(const std::string& args = "")
-    {
-        program = std::make_unique<robot::Program>("\"" + touchmanExe + "\" " + args, workDir);
-        ASSERT_TRUE(program->started());
-    }
+    void launch(const std::string& args = "") { ProgramTest::launch(touchmanExe, args); }
     // Starts the manager in the working folder and waits for its main window.
     void start(const std::string& args = "")
     {
-        launch(args);
-        form = program->window("TForm1", "", startTimeoutMs);
-        ASSERT_NE(form, nullptr);
-        ASSERT_TRUE(robot::settle(form));
+        ProgramTest::start(touchmanExe, args, startTimeoutMs);
     }
-
-    HWND control(const std::string& name)
-    {
-        HWND h = robot::findControl(form, name);
-        EXPECT_NE(h, nullptr) << name;
-        return h;
-    }
-    std::string text(const std::string& name) { return robot::text(control(name)); }
-
-    // Presses a button that ends the program, and checks that it ends with 0.
-    void finishWith(const std::string& button)
-    {
-        robot::click(control(button));
-        ASSERT_TRUE(program->waitExit());
-        EXPECT_EQ(program->exitCode(), 0u);
-    }
-
-    std::string workDir, state, journal;
-    std::unique_ptr<robot::Program> program;
-    HWND form = nullptr;
 };
 
 TEST_F(ManagerE2E, OpensWithBothTabsAndTheFirmwareOfBoth)
@@ -158,7 +92,7 @@ TEST_F(ManagerE2E, ApplyWritesBothSlotsSixCommands)
     robot::click(control("Button7"));
     const auto sets = [&](const char* pid) {
         Strings blocks;
-        for (const std::string& line : linesOf(journal, std::string("WriteTP ") + pid + " "))
+        for (const std::string& line : fileLines(journal, std::string("WriteTP ") + pid + " "))
             blocks.push_back(line.substr(13));
         return blocks;
     };

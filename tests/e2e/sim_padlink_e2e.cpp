@@ -4,41 +4,18 @@
 
 #include <windows.h>
 
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "program_fixture.h"
+
 namespace {
 
-std::string windowsPath(std::string unixPath) {
-    for (char& c : unixPath)
-        if (c == '/') c = '\\';
-    return "Z:" + unixPath;
-}
-
-const std::string padprobeExe = windowsPath(KIT_BIN_DIR "/padprobe.exe");
-const std::string distLibrary = windowsPath(KIT_DIST_DIR "/padlink.dll");
+const std::string padprobeExe = robot::windowsPath(KIT_BIN_DIR "/padprobe.exe");
+const std::string distLibrary = robot::windowsPath(KIT_DIST_DIR "/padlink.dll");
 
 std::string variantLibrary(const std::string& entry) {
-    return windowsPath(KIT_BIN_DIR "/padlink-variants/no-" + entry + "/padlink.dll");
-}
-
-std::string readAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
+    return robot::windowsPath(KIT_BIN_DIR "/padlink-variants/no-" + entry + "/padlink.dll");
 }
 
 struct ProbeRun {
@@ -66,7 +43,7 @@ protected:
         DeleteFileA((state + ".out").c_str());
     }
 
-    void writeState(const std::string& text) { std::ofstream(state, std::ios::binary) << text; }
+    void writeState(const std::string& text) { writeFile(state, text); }
 
     // Runs padprobe with its stdout in a file, as a separate program like the kit's own.
     ProbeRun probe(const std::string& library, const std::string& steps) {
@@ -92,11 +69,11 @@ protected:
         GetExitCodeProcess(pi.hProcess, &run.exitCode);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
-        run.lines = linesOf(readAll(outPath));
+        run.lines = fileLines(outPath, "");
         return run;
     }
 
-    std::vector<std::string> journalLines() { return linesOf(readAll(journal)); }
+    std::vector<std::string> journalLines() { return fileLines(journal, ""); }
 
     std::string state, journal;
 };
@@ -223,7 +200,7 @@ TEST_F(SimPadlinkE2E, WithoutTheVariablesTheFilesLieBesideTheLibrary) {
     probe(library, "setid=a000 open write=D1_setca+01+02+03+04 close");
     EXPECT_NE(readAll(besideState).find("pid=a000 "), std::string::npos);
     EXPECT_NE(readAll(besideState).find(" comp=1,2,3,4 "), std::string::npos);
-    EXPECT_EQ(linesOf(readAll(besideState + ".journal")).size(), 4u);
+    EXPECT_EQ(fileLines(besideState + ".journal", "").size(), 4u);
 
     DeleteFileA(library.c_str());
     DeleteFileA(besideState.c_str());
@@ -236,7 +213,7 @@ TEST_F(SimPadlinkE2E, JournalVariableNamesTheJournal) {
     DeleteFileA(elsewhere.c_str());
     SetEnvironmentVariableA("PADLINK_SIM_JOURNAL", elsewhere.c_str());
     probe(distLibrary, "setid=a200 open close");
-    EXPECT_EQ(linesOf(readAll(elsewhere)),
+    EXPECT_EQ(fileLines(elsewhere, ""),
               (std::vector<std::string>{"SetID 0 a200 0", "OpenPadlink a200 -> 0",
                                         "ClosePadlink"}));
     EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);

@@ -40,16 +40,16 @@ int bindAll(HMODULE lib, Entries& e) {
     return 0;
 }
 
-bool parseBlock(const std::string& spec, unsigned char* block) {
+bool parseBlock(const std::string& text, unsigned char* block) {
     std::memset(block, 0, padlink::blockSize);
-    const auto plus = spec.find('+');
-    const std::string name = spec.substr(0, plus);
+    const auto plus = text.find('+');
+    const std::string name = text.substr(0, plus);
     if (name.size() >= static_cast<std::size_t>(padlink::blockSize)) return false;
     std::memcpy(block, name.data(), name.size());
     std::size_t at = name.size();
     for (auto pos = plus; pos != std::string::npos;) {
-        const auto next = spec.find('+', pos + 1);
-        const std::string hex = spec.substr(pos + 1, next - pos - 1);
+        const auto next = text.find('+', pos + 1);
+        const std::string hex = text.substr(pos + 1, next - pos - 1);
         char* end = nullptr;
         const unsigned long v = std::strtoul(hex.c_str(), &end, 16);
         if (hex.empty() || *end || v > 255 || at >= static_cast<std::size_t>(padlink::blockSize))

@@ -24,13 +24,14 @@ headless=0
 kit_display
 kit_wine_prefix "$KIT_BUILD/run-prefix"
 
+# The virtual controllers keep their state and journal in build/, not beside the deliverables.
+state=$KIT_BUILD/run-$program.sim
 if [ $demo = 1 ]; then
-  # The virtual controllers' state: firmware 3.9.5 (with suspend mode) and 4.0.1.
-  state=$KIT_BUILD/run-touchman.sim
+  # Firmware 3.9.5 (with suspend mode) and 4.0.1.
   printf 'pid=a000 version=3,9,5 suspend=1 startup=5\npid=a200 version=4,0,1\n' > "$state"
   rm -f "$state.journal"
-  export PADLINK_SIM="Z:${state//\//\\}"
 fi
+export PADLINK_SIM="Z:${state//\//\\}"
 
 mkdir -p build/screenshots
 shot=build/screenshots/$program.png

@@ -48,7 +48,8 @@ void ProgramTest::prepare(const std::string& programName,
 void ProgramTest::launch(const std::string& exe, const std::string& args)
 {
     program = std::make_unique<robot::Program>("\"" + exe + "\" " + args, workDir);
-    ASSERT_TRUE(program->started());
+    ASSERT_TRUE(program->started())
+        << "CreateProcess error " << program->startError();
 }
 
 void ProgramTest::start(const std::string& exe, const std::string& args, int timeoutMs)

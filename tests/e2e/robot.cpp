@@ -107,6 +107,8 @@ Program::Program(const std::string& commandLine, const std::string& workDir) {
         CloseHandle(pi.hThread);
         m_process = pi.hProcess;
         m_id = pi.dwProcessId;
+    } else {
+        m_startError = GetLastError();
     }
 }
 

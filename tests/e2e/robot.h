@@ -12,8 +12,8 @@ namespace robot {
 
 constexpr int defaultTimeoutMs = 10000;
 
-// A unix path of the build ("/work/main/build/win32/dist") as Wine sees it
-// ("Z:\\work\\main\\build\\win32\\dist").
+// A unix path of the build ("/work/main/build/win64/dist") as Wine sees it
+// ("Z:\\work\\main\\build\\win64\\dist").
 std::string windowsPath(const std::string& unixPath);
 
 // Polls until ready() holds or the deadline passes; the result of the last poll.
@@ -28,6 +28,8 @@ public:
     Program& operator=(const Program&) = delete;
 
     bool started() const { return m_process != nullptr; }
+    // GetLastError of a failed start, for the test's message.
+    DWORD startError() const { return m_startError; }
     HANDLE handle() const { return m_process; }
     DWORD id() const { return m_id; }
     // Waits for the end; false when the program still runs at the deadline.
@@ -41,6 +43,7 @@ public:
 private:
     HANDLE m_process = nullptr;
     DWORD m_id = 0;
+    DWORD m_startError = 0;
 };
 
 // A visible top-level window by class and title (empty: any), of one process (0: any).

@@ -25,7 +25,8 @@ protected:
         CreateDirectoryA(workDir.c_str(), nullptr);
         DeleteFileA((workDir + "\\uidemo.out").c_str());
         program = std::make_unique<robot::Program>("\"" + uidemoExe + "\"", workDir);
-        ASSERT_TRUE(program->started());
+        ASSERT_TRUE(program->started())
+            << "CreateProcess error " << program->startError();
         form = program->window("TDemoForm", "Kit UI Demo");
         ASSERT_NE(form, nullptr);
         ASSERT_TRUE(robot::settle(form));

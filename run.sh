@@ -1,28 +1,39 @@
 #!/usr/bin/env bash
 # Runs one program of the kit from dist/ under Wine: ./run.sh PROGRAM [ARGS]
-# On $DISPLAY when there is one, otherwise inside Xvfb; a screenshot of the screen is saved
+# The shipped 32-bit build where this kernel runs 32-bit programs, otherwise the 64-bit build
+# of the same sources. On $DISPLAY when there is one, otherwise inside Xvfb; a screenshot of the screen is saved
 # to build/screenshots/PROGRAM.png a few seconds after start.
 # Without arguments it opens the touch manager against two virtual controllers (0xA000 and
 # 0xA200) and saves a screenshot of each of its touch tabs.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32
+. scripts/host32.sh
+if kit_host_runs_32bit; then
+  arch=win32
+  echo "run: the shipped 32-bit build (build/win32/dist)"
+else
+  arch=win64
+  echo "run: the 64-bit build of the same sources (build/win64/dist): this kernel runs no" \
+       "32-bit programs, so Wine's 32-bit loader cannot start"
+fi
+cmake --preset $arch >/dev/null
+cmake --build --preset $arch
 
 demo=0
 [ $# -eq 0 ] && demo=1
 program=${1:-touchman}
 shift || true
-dist=$PWD/build/win32/dist
+dist=$PWD/build/$arch/dist
 [ -f "$dist/$program.exe" ] || { echo "no $program.exe in $dist" >&2; exit 1; }
 
 . scripts/wine-env.sh
+kit_wine_arch $arch
 trap kit_cleanup EXIT
 headless=0
 [ -n "${DISPLAY:-}" ] || headless=1
 kit_display
-kit_wine_prefix "$KIT_BUILD/run-prefix"
+kit_wine_prefix "$KIT_BUILD/run-prefix-$arch"
 
 # The virtual controllers keep their state and journal in build/, not beside the deliverables.
 state=$KIT_BUILD/run-$program.sim
@@ -35,7 +46,7 @@ export PADLINK_SIM="Z:${state//\//\\}"
 
 mkdir -p build/screenshots
 shot=build/screenshots/$program.png
-(cd "$dist" && wine "$program.exe" "$@") &
+(cd "$dist" && "$KIT_WINE" "$program.exe" "$@") &
 app=$!
 if [ $demo = 1 ]; then
   # The window shows once both controllers are read (about 9 seconds).

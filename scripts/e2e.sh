@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Runs the end-to-end tests of the win32 build under Wine inside Xvfb.
-# Extra arguments go to ctest (e.g. -R DirLines). Expects the win32 build done;
-# KIT_WIN32_BUILD names another build folder than build/win32.
+# Runs the end-to-end tests of one Windows build under Wine inside Xvfb:
+# scripts/e2e.sh win64|win32 [ctest arguments, e.g. -R DirLines]. Expects that build done.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/wine-env.sh
-build=${KIT_WIN32_BUILD:-$KIT_BUILD/win32}
+arch=${1:?usage: scripts/e2e.sh win64|win32 [ctest arguments]}
+shift
+kit_wine_arch "$arch"
+build=$KIT_BUILD/$arch
 trap kit_cleanup EXIT
 kit_display force
 kit_wine_prefix "$build/wineprefix"

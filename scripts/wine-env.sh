@@ -1,20 +1,32 @@
 # Shared by test and run scripts: a Wine prefix made from a template, and an X display.
-# Source it from the repository root; it sets WINEPREFIX, WINEARCH, WINEDEBUG and DISPLAY.
+# Source it from the repository root, then call kit_wine_arch win64|win32; that sets
+# WINEARCH and KIT_WINE, the loader called by its path: Debian's wine wrapper picks the
+# 32-bit loader whenever it is installed, even where the kernel cannot run it.
 
-export WINEARCH=win32
 export WINEDEBUG=-all
 KIT_BUILD=${KIT_BUILD:-$PWD/build}
-KIT_WINE_TEMPLATE=$KIT_BUILD/wine-template
+
+# kit_wine_arch win64|win32: the loader and the prefix template of one build.
+kit_wine_arch() {
+  export WINEARCH=$1
+  case $1 in
+    win64) KIT_WINE=/usr/lib/wine/wine64 ;;
+    win32) KIT_WINE=/usr/lib/wine/wine ;;
+    *) echo "kit_wine_arch: win64 or win32, not '$1'" >&2; return 1 ;;
+  esac
+  export WINELOADER=$KIT_WINE
+  KIT_WINE_TEMPLATE=$KIT_BUILD/wine-template-$1
+}
 
 # The template is made once, serially, and reused by every later run.
 kit_wine_template() {
   [ -f "$KIT_WINE_TEMPLATE/.ready" ] && return 0
-  echo "wine: creating the prefix template (once)"
+  echo "wine: creating the $WINEARCH prefix template (once)"
   rm -rf "$KIT_WINE_TEMPLATE"
-  WINEPREFIX=$KIT_WINE_TEMPLATE WINEDLLOVERRIDES="mscoree,mshtml=" wineboot --init
+  WINEPREFIX=$KIT_WINE_TEMPLATE WINEDLLOVERRIDES="mscoree,mshtml=" "$KIT_WINE" wineboot --init
   WINEPREFIX=$KIT_WINE_TEMPLATE wineserver -w
   # A crashing test program must fail its test, not wait on a dialog.
-  WINEPREFIX=$KIT_WINE_TEMPLATE wine reg add 'HKCU\Software\Wine\WineDbg' \
+  WINEPREFIX=$KIT_WINE_TEMPLATE "$KIT_WINE" reg add 'HKCU\Software\Wine\WineDbg' \
     /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
   WINEPREFIX=$KIT_WINE_TEMPLATE wineserver -w
   touch "$KIT_WINE_TEMPLATE/.ready"
@@ -30,7 +42,7 @@ kit_wine_prefix() {
   # processes start with the first program: start them here, away from the output pipes
   # that ctest waits on.
   wineserver -p
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+  "$KIT_WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1
 }
 
 # kit_display [force]: use $DISPLAY when there is one (unless forced), otherwise start

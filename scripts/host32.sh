@@ -1,0 +1,20 @@
+# Shared by the scripts: can this kernel run 32-bit x86 Linux programs, as Wine's 32-bit
+# loader is one? Some kernels are built or booted without that support.
+
+# kit_host_runs_32bit: runs a 93-byte 32-bit program that only calls exit(0).
+kit_host_runs_32bit() {
+  local probe
+  probe=$(mktemp)
+  # ELF header, one loadable segment at 0x08048000, then mov eax,1; xor ebx,ebx; int 0x80.
+  printf '\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00'\
+'\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00'\
+'\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00'\
+'\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08'\
+'\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00'\
+'\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' > "$probe"
+  chmod +x "$probe"
+  local ok=1
+  "$probe" 2>/dev/null && ok=0
+  rm -f "$probe"
+  return $ok
+}

@@ -1,4 +1,4 @@
-#include "dirline.h"
+#include "dirlines/dirline.h"
 
 #include <cstring>
 

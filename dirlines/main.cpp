@@ -1,4 +1,4 @@
-#include "dirline.h"
+#include "dirlines/dirline.h"
 #include "platform/host.h"
 
 // Prints the current directory for the install and uninstall scripts, e.g.

@@ -1,4 +1,4 @@
-#include "ctime_text.h"
+#include "platform/ctime_text.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 // The host used when none was installed: the Win32 host in the win32 build.
-#include "host.h"
+#include "platform/host.h"
 
 namespace platform {
 

@@ -1,6 +1,6 @@
-#include "host.h"
+#include "platform/host.h"
 
-#include "default_host.h"
+#include "platform/default_host.h"
 
 namespace platform {
 

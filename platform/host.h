@@ -51,6 +51,12 @@ struct SystemInfo {
 enum : unsigned { boxOk = 0x0, boxOkCancel = 0x1, boxYesNo = 0x4, boxIconError = 0x10 };
 enum : int { answerOk = 1, answerCancel = 2, answerYes = 6, answerNo = 7 };
 
+// An open C stdio file that closes itself, so that no early return leaks it.
+struct FileCloser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
 // Show states for starting a program.
 enum : int { showHidden = 0, showNormal = 1, showShow = 5 };
 
@@ -60,7 +66,7 @@ public:
 
     // Files and paths. Paths are ANSI texts as the programs write them ("c:\\longtap.ini",
     // "\\touchman.log", "touchman.ini"); modes are those of C stdio.
-    virtual std::FILE* openFile(const std::string& path, const char* mode) = 0;
+    virtual File openFile(const std::string& path, const char* mode) = 0;
     virtual bool fileExists(const std::string& path) = 0;
     virtual bool canReadWrite(const std::string& path) = 0;
     virtual bool renameFile(const std::string& from, const std::string& to) = 0;

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "default_host.h"
+#include "platform/default_host.h"
 
 namespace platform {
 

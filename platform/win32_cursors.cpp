@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "win32_host.h"
+#include "platform/win32_host.h"
 
 namespace platform {
 

@@ -3,12 +3,12 @@
 #include <io.h>
 #include <sys/stat.h>
 
-#include "win32_host.h"
+#include "platform/win32_host.h"
 
 namespace platform {
 
-std::FILE* Win32Host::openFile(const std::string& path, const char* mode) {
-    return std::fopen(path.c_str(), mode);
+File Win32Host::openFile(const std::string& path, const char* mode) {
+    return File(std::fopen(path.c_str(), mode));
 }
 
 bool Win32Host::fileExists(const std::string& path) {

@@ -1,5 +1,5 @@
-#include "default_host.h"
-#include "win32_host.h"
+#include "platform/default_host.h"
+#include "platform/win32_host.h"
 
 namespace platform {
 

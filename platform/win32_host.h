@@ -1,13 +1,13 @@
 #pragma once
 // The host of the shipped programs: every service straight from Windows. Texts are ANSI
 // (the system's code page), so the A calls are used throughout.
-#include "host.h"
+#include "platform/host.h"
 
 namespace platform {
 
 class Win32Host final : public Host {
 public:
-    std::FILE* openFile(const std::string& path, const char* mode) override;
+    File openFile(const std::string& path, const char* mode) override;
     bool fileExists(const std::string& path) override;
     bool canReadWrite(const std::string& path) override;
     bool renameFile(const std::string& from, const std::string& to) override;

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win32_host.h"
+#include "platform/win32_host.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cstring>
 
-#include "win32_host.h"
+#include "platform/win32_host.h"
 
 namespace platform {
 

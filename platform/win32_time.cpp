@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "ctime_text.h"
-#include "win32_host.h"
+#include "platform/ctime_text.h"
+#include "platform/win32_host.h"
 
 namespace platform {
 

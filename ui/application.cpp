@@ -1,9 +1,9 @@
-#include "application.h"
+#include "ui/application.h"
 
-#include "exception.h"
-#include "host.h"
+#include "ui/exception.h"
+#include "platform/host.h"
 #ifdef _WIN32
-#include "win32/win32_backend.h"
+#include "ui/win32/win32_backend.h"
 #endif
 
 namespace ui {
@@ -52,8 +52,10 @@ void Application::terminate() {
     m_backend->quit();
 }
 
-void Application::showException(const std::exception& e) {
-    platform::host().messageBox(e.what(), m_title, platform::boxOk | platform::boxIconError);
+void Application::showException(const std::exception& e) { showErrorBox(e, m_title); }
+
+void showErrorBox(const std::exception& e, const std::string& title) {
+    platform::host().messageBox(e.what(), title, platform::boxOk | platform::boxIconError);
 }
 
 void Application::makeTopmost() {

@@ -1,9 +1,9 @@
-#include "picture.h"
+#include "ui/picture.h"
 
 #include <cstdio>
 
-#include "exception.h"
-#include "host.h"
+#include "ui/exception.h"
+#include "platform/host.h"
 
 namespace ui {
 
@@ -72,13 +72,13 @@ Picture Picture::fromBmp(const std::vector<std::uint8_t>& bytes) {
 }
 
 Picture Picture::load(const std::string& path) {
-    std::FILE* f = platform::host().openFile(path, "rb");
+    platform::File f = platform::host().openFile(path, "rb");
     if (!f) throw Exception("Cannot open file \"" + path + "\"");
     std::vector<std::uint8_t> bytes;
     std::uint8_t chunk[4096];
     std::size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) bytes.insert(bytes.end(), chunk, chunk + n);
-    std::fclose(f);
+    while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0)
+        bytes.insert(bytes.end(), chunk, chunk + n);
     return fromBmp(bytes);
 }
 

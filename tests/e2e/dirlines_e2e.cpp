@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "program_fixture.h"
+#include "tests/e2e/program_fixture.h"
 
 namespace {
 

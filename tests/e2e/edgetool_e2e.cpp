@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "program_fixture.h"
+#include "tests/e2e/program_fixture.h"
 
 namespace {
 

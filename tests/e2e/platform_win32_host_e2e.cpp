@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "host.h"
+#include "platform/host.h"
 
 using namespace platform;
 
@@ -58,10 +58,11 @@ TEST(PlatformWin32Files, WriteRenameRemoveAndReadOnly) {
     EXPECT_FALSE(h.fileExists(ini));
     EXPECT_FALSE(h.canReadWrite(ini));
 
-    std::FILE* f = h.openFile(ini, "w");
-    ASSERT_NE(f, nullptr);
-    std::fputs("0,0,40960,43008\n", f);
-    std::fclose(f);
+    {
+        File f = h.openFile(ini, "w");
+        ASSERT_NE(f, nullptr);
+        std::fputs("0,0,40960,43008\n", f.get());
+    }
     EXPECT_TRUE(h.fileExists(ini));
     EXPECT_TRUE(h.canReadWrite(ini));
     std::time_t modified = 0;
@@ -71,20 +72,17 @@ TEST(PlatformWin32Files, WriteRenameRemoveAndReadOnly) {
     EXPECT_TRUE(h.renameFile(ini, xxx));
     EXPECT_FALSE(h.canReadWrite(ini));
     EXPECT_TRUE(h.renameFile(xxx, ini));
-    f = h.openFile(xxx, "w");
-    ASSERT_NE(f, nullptr);
-    std::fclose(f);
+    EXPECT_NE(h.openFile(xxx, "w"), nullptr);
     EXPECT_FALSE(h.renameFile(ini, xxx));  // never onto an existing file
     EXPECT_TRUE(h.removeFile(xxx));
 
     ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
     EXPECT_TRUE(h.fileExists(ini));
     EXPECT_FALSE(h.canReadWrite(ini));
-    f = h.openFile(ini, "r");
+    File f = h.openFile(ini, "r");
     ASSERT_NE(f, nullptr);
     char line[32] = {};
-    EXPECT_NE(std::fgets(line, sizeof line, f), nullptr);
-    std::fclose(f);
+    EXPECT_NE(std::fgets(line, sizeof line, f.get()), nullptr);
     EXPECT_STREQ(line, "0,0,40960,43008\n");
 }
 

@@ -1,4 +1,4 @@
-#include "program_fixture.h"
+#include "tests/e2e/program_fixture.h"
 
 #include <fstream>
 #include <sstream>

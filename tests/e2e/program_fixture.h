@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "robot.h"
+#include "tests/e2e/robot.h"
 
 std::string readAll(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);

@@ -1,4 +1,4 @@
-#include "robot.h"
+#include "tests/e2e/robot.h"
 
 #include <vector>
 

@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "robot.h"
+#include "tests/e2e/robot.h"
 
 namespace {
 

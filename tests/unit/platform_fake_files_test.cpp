@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "fake_host.h"
+#include "platform/testing/fake_host.h"
 
 using platform::FakeHost;
 
@@ -51,10 +51,11 @@ TEST(PlatformFakeFiles, HostFilesAreTheTestsFilesAndGoAwayWithTheFake) {
         FakeHost fake;
         root = rootOf(fake);
         EXPECT_EQ(fake.currentDirectory(), "C:\\TOUCH");
-        std::FILE* f = fake.openFile("longtap.ini", "w");
-        ASSERT_NE(f, nullptr);
-        std::fputs("0,2,40960,43008\n", f);
-        std::fclose(f);
+        {
+            platform::File f = fake.openFile("longtap.ini", "w");
+            ASSERT_NE(f, nullptr);
+            std::fputs("0,2,40960,43008\n", f.get());
+        }
         EXPECT_EQ(fake.readFile("C:\\Touch\\LONGTAP.INI"), "0,2,40960,43008\n");
         EXPECT_EQ(fake.openFile("c:\\nofolder\\x.txt", "w"), nullptr);
 
@@ -79,9 +80,7 @@ TEST(PlatformFakeFiles, ReadOnlyFileRefusesWritingButNotReading) {
     EXPECT_FALSE(fake.canReadWrite("c:\\longtap.ini"));
     for (const char* mode : {"w", "a+", "r+"})
         EXPECT_EQ(fake.openFile("c:\\longtap.ini", mode), nullptr) << mode;
-    std::FILE* f = fake.openFile("c:\\longtap.ini", "r");
-    ASSERT_NE(f, nullptr);
-    std::fclose(f);
+    EXPECT_NE(fake.openFile("c:\\longtap.ini", "r"), nullptr);
     EXPECT_FALSE(fake.removeFile("c:\\longtap.ini"));
 
     // The flag travels with the file.

@@ -2,7 +2,7 @@
 // and the event record.
 #include <gtest/gtest.h>
 
-#include "fake_host.h"
+#include "platform/testing/fake_host.h"
 
 using namespace platform;
 

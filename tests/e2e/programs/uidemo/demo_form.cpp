@@ -1,9 +1,9 @@
-#include "demo_form.h"
+#include "tests/e2e/programs/uidemo/demo_form.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "host.h"
+#include "platform/host.h"
 
 namespace {
 
@@ -97,10 +97,8 @@ TDemoForm::TDemoForm() : ui::Form("TDemoForm") {
 
 // The destruction hook: leaves a trace for the robot in the working folder.
 TDemoForm::~TDemoForm() {
-    if (std::FILE* f = platform::host().openFile("uidemo.out", "w")) {
-        std::fprintf(f, "destroyed after %d shows\n", m_shows);
-        std::fclose(f);
-    }
+    if (platform::File f = platform::host().openFile("uidemo.out", "w"))
+        std::fprintf(f.get(), "destroyed after %d shows\n", m_shows);
 }
 
 void TDemoForm::CheckBox1Click() {

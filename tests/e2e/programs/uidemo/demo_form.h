@@ -2,7 +2,7 @@
 // The demo form: each control's handler writes what happened into a report label.
 #include <string>
 
-#include "ui.h"
+#include "ui/ui.h"
 
 class TDemoForm : public ui::Form {
 public:

@@ -1,5 +1,5 @@
 // The demo program: the framework's application object around the demo form.
-#include "demo_form.h"
+#include "tests/e2e/programs/uidemo/demo_form.h"
 
 int main() {
     ui::Application app;

@@ -1,4 +1,4 @@
-#include "fake_paths.h"
+#include "platform/testing/fake_paths.h"
 
 #include <cctype>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 // The recording host of the unit tests. Constructed per test, it installs itself with
-// setHost and uninstalls on destruction. Files live in a fresh temporary folder it owns;
+// setHost and uninstalls on destruction; a second one while it lives is refused (abort). Files live in a fresh temporary folder it owns;
 // time is virtual (pause advances the clocks without sleeping); beeps, boxes, pauses,
 // program starts, posts, library and cursor calls and registry writes are recorded in
 // one ordered event list.
@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "fake_events.h"
-#include "fake_paths.h"
-#include "fake_registry.h"
-#include "host.h"
+#include "platform/testing/fake_events.h"
+#include "platform/testing/fake_paths.h"
+#include "platform/testing/fake_registry.h"
+#include "platform/host.h"
 
 namespace platform {
 
@@ -35,7 +35,7 @@ public:
     void setReadOnly(const std::string& windowsPath, bool readOnly = true);
     void refuseRenames(bool refuse = true);
     void setFileTime(const std::string& windowsPath, std::time_t modified);
-    void setProgramPath(const std::string& windowsPath);  // default "C:\\TOUCH\\touchman.exe"
+    void setProgramPath(const std::string& windowsPath);  // default "C:\\TOUCH\\program.exe"
 
     // --- Registry.
     void setRegString(RegRoot root, const std::string& key, const std::string& name,
@@ -95,7 +95,7 @@ public:
     std::vector<SystemCursorCall> systemCursors(std::size_t since = 0) const;
 
     // Host
-    std::FILE* openFile(const std::string& path, const char* mode) override;
+    File openFile(const std::string& path, const char* mode) override;
     bool fileExists(const std::string& path) override;
     bool canReadWrite(const std::string& path) override;
     bool renameFile(const std::string& from, const std::string& to) override;
@@ -159,12 +159,13 @@ private:
     std::vector<T> view(FakeEventKind kind, std::size_t since, Make make) const;
     Library* library(LibHandle lib);
 
+    bool m_claimed;
     std::string m_root;
     std::unique_ptr<FakePaths> m_paths;
     std::set<std::string> m_readOnly;
     std::map<std::string, std::time_t> m_fileTimes;
     bool m_refuseRenames = false;
-    std::string m_programPath = "C:\\TOUCH\\touchman.exe";
+    std::string m_programPath = "C:\\TOUCH\\program.exe";
 
     FakeRegistry m_registry;
     bool m_refuseRegWrites = false;

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "host.h"
+#include "platform/host.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "fake_host.h"
+#include "platform/testing/fake_host.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "fake_host.h"
+#include "platform/testing/fake_host.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include <sstream>
 #include <sys/stat.h>
 
-#include "ctime_text.h"
+#include "platform/ctime_text.h"
 
 namespace fs = std::filesystem;
 
@@ -70,8 +70,23 @@ std::string FakeHost::hex(std::uintptr_t v) {
     return os.str();
 }
 
+namespace {
+// Two fakes alive at once would each think they own the installed host.
+bool fakeAlive = false;
+
+bool claimFake() {
+    if (fakeAlive) {
+        std::fputs("FakeHost: a second live instance\n", stderr);
+        std::abort();
+    }
+    fakeAlive = true;
+    return true;
+}
+}  // namespace
+
 FakeHost::FakeHost()
-    : m_root(makeTempFolder()),
+    : m_claimed(claimFake()),
+      m_root(makeTempFolder()),
       m_paths(std::make_unique<FakePaths>(m_root)),
       m_nowMs(static_cast<std::int64_t>(calendarTime(2015, 1, 5, 9, 7, 3)) * 1000) {
     setHost(this);
@@ -79,6 +94,7 @@ FakeHost::FakeHost()
 
 FakeHost::~FakeHost() {
     setHost(nullptr);
+    fakeAlive = false;
     std::error_code ignored;
     fs::remove_all(m_root, ignored);
 }
@@ -122,12 +138,12 @@ void FakeHost::setFileTime(const std::string& windowsPath, std::time_t modified)
 
 void FakeHost::setProgramPath(const std::string& windowsPath) { m_programPath = windowsPath; }
 
-std::FILE* FakeHost::openFile(const std::string& path, const char* mode) {
+File FakeHost::openFile(const std::string& path, const char* mode) {
     if (writes(mode) && m_readOnly.count(m_paths->windowsForm(path))) {
         m_lastError = 5;  // access denied
         return nullptr;
     }
-    return std::fopen(realPath(path).c_str(), mode);
+    return File(std::fopen(realPath(path).c_str(), mode));
 }
 
 bool FakeHost::fileExists(const std::string& path) {

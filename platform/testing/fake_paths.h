@@ -16,7 +16,7 @@ public:
     void setCurrentDirectory(const std::string& windowsPath);
 
     // The full Windows form of a path, resolved against the current directory and drive:
-    // "touchman.ini" -> "c:\\touch\\touchman.ini" (lower case).
+    // "program.ini" -> "c:\\touch\\program.ini" (lower case).
     std::string windowsForm(const std::string& path) const;
     // The real path on the test machine.
     std::string real(const std::string& path) const;

@@ -1,4 +1,4 @@
-#include "fake_registry.h"
+#include "platform/testing/fake_registry.h"
 
 #include <algorithm>
 #include <cctype>

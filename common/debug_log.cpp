@@ -6,16 +6,14 @@
 #include "platform/host.h"
 
 namespace {
-std::FILE* logStream = nullptr;
+platform::File logStream;
 }
 
 bool openLog(const char* path, const char* mode)
 {
     platform::Host& h = platform::host();
-    std::FILE* test = h.openFile(path, "r");
-    if (!test)
+    if (!h.openFile(path, "r"))
         return false;
-    std::fclose(test);
     logStream = h.openFile(path, mode);
     return logStream != nullptr;
 }
@@ -28,14 +26,14 @@ void logf(const char* format, ...)
         return;
     va_list args;
     va_start(args, format);
-    std::vfprintf(logStream, format, args);
+    std::vfprintf(logStream.get(), format, args);
     va_end(args);
 }
 
 void logFlush()
 {
     if (logStream)
-        std::fflush(logStream);
+        std::fflush(logStream.get());
 }
 
 void logHeader(const char* tag)
@@ -48,7 +46,6 @@ void closeLog()
 {
     if (!logStream)
         return;
-    std::fputs("\n\n", logStream);
-    std::fclose(logStream);
-    logStream = nullptr;
+    std::fputs("\n\n", logStream.get());
+    logStream.reset();
 }

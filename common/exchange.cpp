@@ -4,7 +4,6 @@
 #include <cstring>
 
 #include "common/cmdbuf.h"
-#include "common/debug_log.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ void logReply(const Padlink& pl, const char* command)
         return;
     logf(" %s= ", command);
     for (int i = 0; i < meaningfulBytes; ++i) {
-        if (pl.style == ExchangeStyle::Manager) {
+        if (pl.style->signedCharDump) {
             const signed char c = static_cast<signed char>(cmdBuf[i]);
             if (c >= 32)
                 logf(" %c,%xh", c, c);
@@ -46,12 +45,9 @@ void logReply(const Padlink& pl, const char* command)
 
 chkusbResult openusb(Padlink& pl, long pid)
 {
-    if (pl.style == ExchangeStyle::EdgeTool) {
-        logf(" in openusb( %lx ) \n", pid);
-    } else {
+    if (pl.style->openClearsHandle)
         pl.hm = 0;
-        logf(" in openusb, pid=%lx \n", pid);
-    }
+    logf(pl.style->openLine, pid);
     if (pl.dbg)
         return usbOpened;
 
@@ -62,11 +58,11 @@ chkusbResult openusb(Padlink& pl, long pid)
         return usbNoLibrary;
 
     chkusbResult missing = usbOpened;
-    if (!bind(pl, pl.ofp, "OpenPadlink")) missing = usbNoOpenPadlink;
-    else if (!bind(pl, pl.wfp, "WriteTP")) missing = usbNoWriteTP;
-    else if (!bind(pl, pl.rfp, "ReadTP")) missing = usbNoReadTP;
-    else if (!bind(pl, pl.cfp, "ClosePadlink")) missing = usbNoClosePadlink;
-    else if (!bind(pl, pl.idfp, "SetID")) missing = usbNoSetID;
+    if (!bindEntry(pl.hm, pl.ofp, "OpenPadlink")) missing = usbNoOpenPadlink;
+    else if (!bindEntry(pl.hm, pl.wfp, "WriteTP")) missing = usbNoWriteTP;
+    else if (!bindEntry(pl.hm, pl.rfp, "ReadTP")) missing = usbNoReadTP;
+    else if (!bindEntry(pl.hm, pl.cfp, "ClosePadlink")) missing = usbNoClosePadlink;
+    else if (!bindEntry(pl.hm, pl.idfp, "SetID")) missing = usbNoSetID;
     if (missing != usbOpened) {
         release(pl);
         return missing;
@@ -84,38 +80,31 @@ chkusbResult openusb(Padlink& pl, long pid)
 
 void wrtp(Padlink& pl, const char* command)
 {
-    platform::Host& h = platform::host();
-    switch (pl.style) {
-    case ExchangeStyle::Manager:
+    const ExchangeStyle& style = *pl.style;
+    if (style.wrtpLogsBindings)
         logf(" in wrtp( %s ), hm=%p, wfp=%p, rfp=%p \n", command,
              reinterpret_cast<void*>(pl.hm), reinterpret_cast<void*>(pl.wfp),
              reinterpret_cast<void*>(pl.rfp));
-        if (pl.dbg)
-            return;
-        std::memset(cmdBuf, 0, sizeof cmdBuf);
-        break;
-    case ExchangeStyle::Calibrator:
-        logf(" in wrtp( %s ), hm=%p, wfp=%p, rfp=%p \n", command,
-             reinterpret_cast<void*>(pl.hm), reinterpret_cast<void*>(pl.wfp),
-             reinterpret_cast<void*>(pl.rfp));
-        break;
-    case ExchangeStyle::EdgeTool:
+    else
         logf(" in wrtp( %s ) \n", command);
-        std::memset(cmdBuf, 0, meaningfulBytes);
-        break;
-    }
+    if (style.wrtpSkipsInDebug && pl.dbg)
+        return;
+    const auto clear = [&] { std::memset(cmdBuf, 0, static_cast<std::size_t>(style.clearBytes)); };
+    if (!style.clearAfterBindingTest)
+        clear();
     if (!pl.hm || !pl.wfp || !pl.rfp)
         return;
-    if (pl.style == ExchangeStyle::Calibrator)
-        std::memset(cmdBuf, 0, meaningfulBytes);
+    if (style.clearAfterBindingTest)
+        clear();
 
+    platform::Host& h = platform::host();
     std::memcpy(cmdBuf, command, std::min(std::strlen(command) + 1, sizeof cmdBuf));
     pl.wfp(cmdBuf);
     h.pause(commandWaitMs);
     std::memset(cmdBuf, 0x20, sizeof cmdBuf);
     pl.rfp(cmdBuf);
-    if (pl.style == ExchangeStyle::EdgeTool)
-        h.pause(commandWaitMs);
+    if (style.waitAfterReply)
+        h.pause(style.waitAfterReply);
     logReply(pl, command);
 }
 

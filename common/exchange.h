@@ -3,6 +3,7 @@
 // product identifier, send a command and read its reply, or send a command with values.
 #include <initializer_list>
 
+#include "common/debug_log.h"
 #include "common/padlink_api.h"
 #include "platform/host.h"
 
@@ -18,14 +19,23 @@ enum chkusbResult : int {
     usbOpenRefused = 7,
 };
 
-// Each program carries its own copy of the exchange; they differ in small, deliberate ways
-// (log lines, the debug test, how much of the buffer is cleared, an extra wait).
-enum class ExchangeStyle { Manager, Calibrator, EdgeTool };
+// Each program carries its own copy of the exchange; the copies differ in small, deliberate
+// ways, which each program hands in as its style.
+struct ExchangeStyle {
+    const char* openLine;         // openusb's first log line, with the pid
+    bool openClearsHandle;        // openusb forgets the handle before it logs
+    bool wrtpLogsBindings;        // wrtp's first line shows hm, wfp and rfp
+    bool wrtpSkipsInDebug;        // in debug mode wrtp returns before any change
+    int clearBytes;               // bytes of cmdBuf cleared before each command
+    bool clearAfterBindingTest;   // cleared only when the library is bound
+    unsigned waitAfterReply;      // ms waited after ReadTP
+    bool signedCharDump;          // reply bytes logged as " %c,%xh" / " %xh", not " %x "
+};
 
 // The bound device library of one program.
 struct Padlink {
-    ExchangeStyle style = ExchangeStyle::Manager;
-    bool dbg = false;  // debug mode: nothing is loaded and nothing is sent
+    const ExchangeStyle* style = nullptr;  // every program hands in its own
+    bool dbg = false;  // debug mode: nothing is loaded
     platform::LibHandle hm = 0;
     OpenPadlinkFn ofp = nullptr;
     ClosePadlinkFn cfp = nullptr;
@@ -36,6 +46,15 @@ struct Padlink {
 
 constexpr unsigned commandWaitMs = 800;
 constexpr int meaningfulBytes = 17;
+
+// Looks up one entry of a loaded library and logs the look-up.
+template <typename Fn>
+bool bindEntry(platform::LibHandle lib, Fn& fn, const char* entry)
+{
+    fn = reinterpret_cast<Fn>(platform::host().procAddress(lib, entry));
+    logf(" GetProcAddress( %s )=%p \n", entry, reinterpret_cast<void*>(fn));
+    return fn != nullptr;
+}
 
 // Binds the library and opens the controller `pid`; 0 leaves the library bound.
 chkusbResult openusb(Padlink& pl, long pid);

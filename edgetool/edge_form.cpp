@@ -1,11 +1,22 @@
 // The window's construction and destruction: layout, wiring, start-up reads, shutdown.
 #include "edgetool/edge_form.h"
 
-#include "common/debug_log.h"
+#include "common/caption_file.h"
+#include "common/program_entry.h"
 #include "edgetool/flags.h"
-#include "platform/host.h"
 
 namespace touchacc {
+
+const ExchangeStyle exchangeStyle{
+    .openLine = " in openusb( %lx ) \n",
+    .openClearsHandle = false,
+    .wrtpLogsBindings = false,
+    .wrtpSkipsInDebug = false,
+    .clearBytes = meaningfulBytes,
+    .clearAfterBindingTest = false,
+    .waitAfterReply = commandWaitMs,
+    .signedCharDump = false,
+};
 
 namespace {
 
@@ -20,7 +31,8 @@ TForm1::TForm1() : ui::Form("TForm1")
     layOut();
     setDefaults();
     m_pl.dbg = dbg_f != 0;
-    readCaptionFile();
+    if (const std::optional<std::string> text = captionLine(captionFile))
+        setCaption(*text);
     if (!bindController()) {
         setCaption(caption() + ".??");
         return;
@@ -28,14 +40,7 @@ TForm1::TForm1() : ui::Form("TForm1")
     readController();
 }
 
-TForm1::~TForm1()
-{
-    platform::Host& h = platform::host();
-    h.beep(1000, 100);
-    closeusb(m_pl);
-    closeLog();
-    h.beep(2000, 100);
-}
+TForm1::~TForm1() { endMainWindow(m_pl); }
 
 void TForm1::layOut()
 {
@@ -96,8 +101,8 @@ void TForm1::layOut()
 void TForm1::setDefaults()
 {
     m_enabled = 0;
-    m_margin.fill(edgeDefault);
-    m_comp.fill(edgeDefault);
+    m_margin = edgeDefaults;
+    m_comp = edgeDefaults;
 }
 
 }  // namespace touchacc

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "common/edge_values.h"
 #include "common/exchange.h"
 #include "ui/ui.h"
 
@@ -12,19 +13,8 @@ namespace touchacc {
 constexpr const char* designCaption = " Tormalin USB Touch Edge Acceleration Tool   v.1.01";
 constexpr const char* captionFile = "touchacc.ini";
 
-// Switch bits of m_enabled; edgeAny goes with every edge a check box turns on.
-enum : std::int32_t {
-    edgeAny = 0x01,
-    edgeTopOn = 0x02,
-    edgeBottomOn = 0x04,
-    edgeLeftOn = 0x08,
-    edgeRightOn = 0x10,
-};
-
-// Order of the margins and compensations in the edge commands' bytes.
-enum Edge { edgeTop, edgeBottom, edgeLeft, edgeRight, edgeCount };
-
-constexpr std::int32_t edgeDefault = 50;
+// The edge tool's copy of the exchange.
+extern const ExchangeStyle exchangeStyle;
 
 class TForm1 : public ui::Form {
 public:
@@ -35,10 +25,10 @@ public:
 
     // The nine settings, each 0 to 255.
     std::int32_t m_enabled = 0;
-    std::array<std::int32_t, edgeCount> m_margin{};
-    std::array<std::int32_t, edgeCount> m_comp{};
+    EdgeValues m_margin{};
+    EdgeValues m_comp{};
 
-    Padlink m_pl{ExchangeStyle::EdgeTool};
+    Padlink m_pl{&exchangeStyle};
 
     ui::Button* Button1 = add<ui::Button>(this, "Button1", 45, 32, 120, 40, "OK");
     ui::Button* Button3 = add<ui::Button>(this, "Button3", 215, 32, 120, 40, "Apply");
@@ -91,7 +81,6 @@ private:
 
     void layOut();
     void setDefaults();
-    void readCaptionFile();
     bool bindController();
     void readController();
     void place();

@@ -59,10 +59,7 @@ void TForm1::editChange(const Row& row)
 
 void TForm1::checkBoxClick(const ui::CheckBox& box, std::int32_t bit)
 {
-    if (box.checked())
-        m_enabled |= bit | edgeAny;
-    else
-        m_enabled &= ~bit;
+    m_enabled = switchEdge(m_enabled, bit, box.checked());
 }
 
 void TForm1::Button1Click()
@@ -80,16 +77,10 @@ void TForm1::Button3Click()
     Button3->setEnabled(false);
     h.beep(1000, 100);
     logf(" m_enabled=%lx \n", static_cast<long>(m_enabled));
-    if (m_enabled < 2)
-        m_enabled = 0;
-
-    composeCommand("D1_setedge", {m_enabled, m_margin[edgeTop], m_margin[edgeBottom],
-                                  m_margin[edgeLeft], m_margin[edgeRight]});
-    sendComposed(m_pl);
+    m_enabled = sentMask(m_enabled);
+    sendEdge(m_pl, m_enabled, m_margin);
     h.pause(commandWaitMs);
-    composeCommand("D1_setca",
-                   {m_comp[edgeTop], m_comp[edgeBottom], m_comp[edgeLeft], m_comp[edgeRight]});
-    sendComposed(m_pl);
+    sendComp(m_pl, m_comp);
     Button3->setEnabled(true);
 }
 

@@ -1,13 +1,23 @@
 #include "edgetool/entry.h"
 
-#include <exception>
-
 #include "common/debug_log.h"
+#include "common/flags.h"
+#include "common/program_entry.h"
 #include "edgetool/edge_form.h"
 #include "edgetool/flags.h"
-#include "ui/exception.h"
 
 namespace touchacc {
+
+int sal_f = 0;
+int snd_f = 0;
+int dbg_f = 0;
+
+void readFlags(const char* commandLine)
+{
+    sal_f = hasFlag(commandLine, "-8");
+    snd_f = hasFlag(commandLine, "-2");
+    dbg_f = hasFlag(commandLine, "-d");
+}
 
 int touchaccMain(const EntryArgs& args, ui::Mode mode)
 {
@@ -17,17 +27,10 @@ int touchaccMain(const EntryArgs& args, ui::Mode mode)
          args.commandLine);
     readFlags(args.commandLine);
 
-    ui::Application app(mode);
-    try {
-        app.setTitle(appTitle);
+    return runProgram(mode, appTitle, "950116", [](ui::Application& app) {
         app.createForm<TForm1>();
         app.run();
-    } catch (const ui::Exception& e) {
-        app.showException(e);
-    } catch (...) {
-        app.showException(ui::Exception("950116"));
-    }
-    return 0;
+    });
 }
 
 }  // namespace touchacc

@@ -1,5 +1,7 @@
 #include "manager/artwork.h"
 
+namespace touchman {
+
 namespace {
 
 using Drawing = const char* const[16];
@@ -117,3 +119,5 @@ ui::Picture headerPanel()
     drawAt(p, topicCalibration, 120, 5, 3, ui::clWhite);
     return p;
 }
+
+}  // namespace touchman

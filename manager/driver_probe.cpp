@@ -6,6 +6,8 @@
 
 #include "common/debug_log.h"
 
+namespace touchman {
+
 namespace {
 
 using platform::RegRoot;
@@ -221,3 +223,5 @@ int qryRegKeySz(RegRoot root, const std::string& keyPath, const std::string& nam
          static_cast<unsigned long>(h.lastError()));
     return read ? 0 : 2;
 }
+
+}  // namespace touchman

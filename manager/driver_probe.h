@@ -5,6 +5,8 @@
 
 #include "platform/host.h"
 
+namespace touchman {
+
 // Result of checking one enumerated instance.
 enum tchDrvState : int {
     drvPresent = 0,
@@ -32,3 +34,5 @@ void rmRegKeySz(platform::RegRoot root, const std::string& key, const std::strin
 // characters.
 int qryRegKeySz(platform::RegRoot root, const std::string& key, const std::string& name,
                 std::string& out);
+
+}  // namespace touchman

@@ -1,12 +1,9 @@
 #include "manager/flags.h"
 
-#include <cstring>
+namespace touchman {
 
 int dbg_f = 0;
 int date_f = 0;
 int nodrv2_f = 0;
 
-bool hasFlag(const char* commandLine, const char* flag)
-{
-    return commandLine && std::strstr(commandLine, flag) != nullptr;
-}
+}  // namespace touchman

@@ -1,9 +1,10 @@
 #pragma once
 // Process-wide flags of the manager, read from the command line at start.
 
-extern int dbg_f;   // "-d": run without any controller
-extern int date_f;  // "-f": the caption gets the program file's date stamp
+namespace touchman {
+
+extern int dbg_f;     // "-d": run without any controller
+extern int date_f;    // "-f": the caption gets the program file's date stamp
 extern int nodrv2_f;  // a secondary controller without driver was read
 
-// A flag counts when its two characters occur anywhere in the command line.
-bool hasFlag(const char* commandLine, const char* flag);
+}  // namespace touchman

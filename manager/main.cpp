@@ -6,6 +6,6 @@ extern "C" int __stdcall WinMain(void* instance, void* prevInstance, char* comma
                                  int show)
 {
     const EntryArgs args{instance, prevInstance, commandLine, show};
-    const int refused = startManager(args);
-    return refused >= 0 ? refused : runManager();
+    const int refused = touchman::startManager(args);
+    return refused >= 0 ? refused : touchman::runManager();
 }

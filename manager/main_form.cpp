@@ -5,11 +5,23 @@
 #include <initializer_list>
 
 #include "common/debug_log.h"
+#include "common/program_entry.h"
 #include "manager/driver_probe.h"
 #include "manager/flags.h"
-#include "manager/settings_model.h"
-#include "manager/splash_form.h"
 #include "platform/host.h"
+
+namespace touchman {
+
+const ExchangeStyle exchangeStyle{
+    .openLine = " in openusb, pid=%lx \n",
+    .openClearsHandle = true,
+    .wrtpLogsBindings = true,
+    .wrtpSkipsInDebug = true,
+    .clearBytes = padlink::blockSize,
+    .clearAfterBindingTest = false,
+    .waitAfterReply = 0,
+    .signedCharDump = true,
+};
 
 namespace {
 
@@ -45,7 +57,7 @@ void logSystem()
 
 }  // namespace
 
-TForm1::TForm1() : ui::Form("TForm1")
+TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash)
 {
     designWindow();
     m_link.dbg = dbg_f != 0;
@@ -59,19 +71,19 @@ TForm1::TForm1() : ui::Form("TForm1")
     m_swapTch = getreg("SwapTch");
 
     pumpMessages();
-    if (splashForm) {
-        splashForm->show();
-        splashForm->setFocus();
-        splashForm->repaint();
+    if (m_splash) {
+        m_splash->show();
+        m_splash->setFocus();
+        m_splash->repaint();
     }
     pumpMessages();
     const int j = readControllers();
     if (dbg_f)
         platform::host().pause(1000);
-    if (splashForm) {
-        splashForm->show();
-        splashForm->setFocus();
-        splashForm->hide();
+    if (m_splash) {
+        m_splash->show();
+        m_splash->setFocus();
+        m_splash->hide();
     }
     repaint();
     pumpMessages();
@@ -81,14 +93,7 @@ TForm1::TForm1() : ui::Form("TForm1")
     setEdgeBoxes();
 }
 
-TForm1::~TForm1()
-{
-    platform::Host& h = platform::host();
-    h.beep(1000, 100);
-    closeusb(m_link);
-    closeLog();
-    h.beep(2000, 100);
-}
+TForm1::~TForm1() { endMainWindow(m_link); }
 
 void TForm1::showSlot(int slot)
 {
@@ -145,8 +150,13 @@ void TForm1::Button7Click()
     setEnabled(false);
     enable({Button7, Button3, Button4, BitBtn4}, false);
     platform::host().beep(3000, 100);
-    writePage(*this, m_pid[0]);
-    writePage(*this, m_pid[1]);
+    for (long pid : m_pid) {
+        const int s = pid == m_pid[1] ? 1 : 0;
+        PageWrite page = pageToWrite(s);
+        writePage(m_link, pid, page);
+        m_touch[s].enable = page.touch.enable;
+        m_acc[s] = page.acc;
+    }
     enable({Button2, Button8}, false);
 
     setEnabled(true);
@@ -164,3 +174,5 @@ void TForm1::Button2Click()
     platform::host().beep(1000, 100);
     close();
 }
+
+}  // namespace touchman

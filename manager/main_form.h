@@ -5,17 +5,23 @@
 #include <array>
 #include <string>
 
+#include "common/edge_values.h"
 #include "common/exchange.h"
+#include "manager/settings_model.h"
+#include "manager/splash_form.h"
 #include "manager/touch_page.h"
 #include "manager/touch_settings.h"
-#include "ui.h"
+#include "ui/ui.h"
 
-// Edge margins or compensations as the controller carries them: top, bottom, left, right.
-using EdgeValues = std::array<int, 4>;
+namespace touchman {
+
+// The manager's copy of the exchange.
+extern const ExchangeStyle exchangeStyle;
 
 class TForm1 : public ui::Form {
 public:
-    TForm1();
+    // The splash window, when there is one, is shown while the controllers are read.
+    explicit TForm1(TForm2* splash = nullptr);
     ~TForm1() override;
 
     void FormShow();
@@ -29,6 +35,7 @@ public:
     long m_pid[2] = {0, 0};
     int m_rs[2] = {0, 1};
     int m_acc[2] = {0, 0};
+    int vn[2] = {0, 0};  // firmware version number per slot; 0 = not read
     // What the edge tool stored, kept through every write; 50 until read.
     EdgeValues m_margins[2] = {{50, 50, 50, 50}, {50, 50, 50, 50}};
     EdgeValues m_comps[2] = {{50, 50, 50, 50}, {50, 50, 50, 50}};
@@ -36,7 +43,7 @@ public:
     int m_noTouchCal = 0;
     int m_actm = 0;  // Touch_to_Calibrate delay, seconds
     int m_abtm = 0;  // Touch_to_RightButton delay, seconds
-    Padlink m_link;  // the device library while one task has it bound
+    Padlink m_link{&exchangeStyle};  // the device library while one task has it bound
     // Monitor geometry: primary size, the other monitor's size and place.
     int w0 = 0, h0 = 0, w1 = 0, h1 = 0, xleft = 0, ytop = 0;
 
@@ -188,15 +195,21 @@ private:
     void designTouchPage(int slot);
     void surveyMonitors();
     int readControllers();  // the last read's result
+    int takePage(long pid);  // getPage into the next slot, then shows it
+    void showPage(const PageRead& page);
+    PageWrite pageToWrite(int slot) const;
     void layOut();
     void setEdgeBoxes();
     void showSlot(int slot);
+
+    TForm2* m_splash;
 };
 
-// Puts the first line of the file (cut at its first unprintable character) into the
-// window's caption.
+// Puts the caption file's line, when there is one, into the window's caption.
 void loadCaption(ui::Form& window, const char* name);
 
 // Day, month, hour and minute of the program file, as in "05Jan0907"; empty when its
 // time cannot be read.
 std::string dateStamp();
+
+}  // namespace touchman

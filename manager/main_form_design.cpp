@@ -3,6 +3,8 @@
 #include "manager/artwork.h"
 #include "manager/main_form.h"
 
+namespace touchman {
+
 ui::UpDown* TForm1::ranged(ui::UpDown* u, int min, int max, int position)
 {
     u->setRange(min, max);
@@ -93,3 +95,5 @@ void TForm1::designGeneralPage()
     Button12 = add<ui::Button>(p, "Button12", 444, 200, 130, 30, "Swap Touchs");
     Button12->setEnabled(false);
 }
+
+}  // namespace touchman

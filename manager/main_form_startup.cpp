@@ -1,25 +1,36 @@
 // The steps of the main window's construction: caption, monitor survey, the order in
 // which the controllers are read, the layout and the edge check boxes.
-#include <cstdio>
+#include <initializer_list>
 #include <string>
 
+#include "common/caption_file.h"
 #include "common/debug_log.h"
+#include "common/families.h"
+#include "manager/flags.h"
 #include "manager/main_form.h"
 #include "manager/settings_model.h"
 #include "platform/host.h"
 
+namespace touchman {
+
+namespace {
+
+// The log lines that differ between the two slots.
+struct SlotText {
+    const char* version;
+    const char* beep;
+};
+const SlotText slotText[2] = {
+    {" 1st=%s \n", " buzr=%u, freq=%u, dura=%u, acc1=%u \n"},
+    {" 2nd=%s \n", " buzr2=%u, freq2=%u, dura2=%u, acc2=%u \n"},
+};
+
+}  // namespace
+
 void loadCaption(ui::Form& window, const char* name)
 {
-    if (std::FILE* f = platform::host().openFile(name, "r")) {
-        char line[256];
-        if (std::fgets(line, 255, f)) {
-            std::string text;
-            for (const char* c = line; *c >= 0x20 && *c <= 0x7E; ++c)
-                text += *c;
-            window.setCaption(text);
-        }
-        std::fclose(f);
-    }
+    if (const std::optional<std::string> text = captionLine(name))
+        window.setCaption(*text);
     logf(" caption=%s \n", window.caption().c_str());
 }
 
@@ -31,6 +42,9 @@ std::string dateStamp()
     if (!h.fileTime("touchman.exe", modified) && !h.fileTime(h.programPath(), modified))
         return {};
     const std::string t = h.ctimeText(modified);  // "Mon Jan 05 09:07:03 2015\n"
+    // A time the run time cannot convert gives a short or empty text, and no stamp.
+    if (t.size() < 16)
+        return {};
     return t.substr(8, 2) + t.substr(4, 3) + t.substr(11, 2) + t.substr(14, 2);
 }
 
@@ -61,21 +75,93 @@ int TForm1::readControllers()
 {
     // A family's second identifier is tried only when the first one could not be read;
     // its log line is written either way.
-    auto family = [this](const char* tag, long first, long second) {
-        int r = getPage(*this, first);
-        logf(" %s.%lx=%d \n", tag, first, r);
+    auto family = [this](const char* tag, const std::array<long, 2>& pids) {
+        int r = takePage(pids[0]);
+        logf(" %s.%lx=%d \n", tag, pids[0], r);
         if (r != 0)
-            r = getPage(*this, second);
-        logf(" %s.%lx=%d \n", tag, second, r);
+            r = takePage(pids[1]);
+        logf(" %s.%lx=%d \n", tag, pids[1], r);
         return r;
     };
     // With the panels swapped on two monitors, the secondary controller takes slot 0.
     if (ui::screen().monitorCount() >= 2 && m_swapTch) {
-        family("getpage1", 0xA200, 0xAA00);
-        return family("getpage1", 0xA000, 0xA800);
+        family("getpage1", secondaryFamily);
+        return family("getpage1", primaryFamily);
     }
-    family("getpage2", 0xA000, 0xA800);
-    return family("getpage2", 0xA200, 0xAA00);
+    family("getpage2", primaryFamily);
+    return family("getpage2", secondaryFamily);
+}
+
+int TForm1::takePage(long pid)
+{
+    PageRead page;
+    const int r = getPage(m_link, pid, m_tchCnt, m_swapTch, page);
+    if (r == 0)
+        showPage(page);
+    return r;
+}
+
+void TForm1::showPage(const PageRead& page)
+{
+    const int s = m_tchCnt;
+    m_pid[s] = page.pid;
+    m_rs[s] = page.rs;
+    vn[s] = page.vn;
+    m_margins[s] = page.margins;
+    m_comps[s] = page.comps;
+    if (page.secondaryWithoutDriver)
+        nodrv2_f = 1;
+    if (isPlainModel(page.pid)) {
+        CheckBox4->setEnabled(false);
+        UpDown5->setEnabled(false);
+        Edit5->setEnabled(false);
+        m_actm = 0;
+        m_noTouchCal = 1;
+    }
+
+    TouchPage& pg = m_page[s];
+    pg.firmware->setCaption(pg.firmware->caption() + page.version);
+    logf(slotText[s].version, pg.firmware->caption().c_str());
+    const TouchSettings& t = m_touch[s] = page.touch;
+    m_acc[s] = page.acc;
+    logf(slotText[s].beep, static_cast<unsigned>(t.buzr), static_cast<unsigned>(t.freq),
+         static_cast<unsigned>(t.dura), static_cast<unsigned>(m_acc[s]));
+    if (hasSuspendMode(page.vn)) {
+        for (ui::Control* c : std::initializer_list<ui::Control*>{
+                 pg.suspend, pg.startupGroup, pg.startupEdit, pg.startupUpDown})
+            c->show();
+        pg.suspend->setChecked(page.suspend != 0);
+        pg.startupUpDown->setPosition(page.startup);
+        pg.startupEdit->setText(std::to_string(page.startup));
+    }
+    if (s == 1) {
+        if (page.nodrv == 0) {
+            Button11->setEnabled(false);
+            BitBtn2->setEnabled(false);
+        }
+        Button12->setEnabled(true);
+        BitBtn3->setEnabled(true);
+        BitBtn17->setEnabled(true);
+    }
+    ++m_tchCnt;
+}
+
+PageWrite TForm1::pageToWrite(int slot) const
+{
+    const TouchPage& pg = m_page[slot];
+    PageWrite page;
+    page.slot = slot;
+    page.touch = m_touch[slot];
+    page.acc = m_acc[slot];
+    page.edgeLeft = pg.edgeLeft->checked();
+    page.edgeRight = pg.edgeRight->checked();
+    page.edgeTop = pg.edgeTop->checked();
+    page.edgeBottom = pg.edgeBottom->checked();
+    page.margins = m_margins[slot];
+    page.comps = m_comps[slot];
+    page.suspend = pg.suspend->checked();
+    page.startup = pg.startupUpDown->position();
+    return page;
 }
 
 void TForm1::layOut()
@@ -104,3 +190,5 @@ void TForm1::setEdgeBoxes()
         pg.edgeBottom->setChecked((m_acc[s] & 0x04) != 0);
     }
 }
+
+}  // namespace touchman

@@ -1,31 +1,20 @@
 #include "manager/manager_app.h"
 
-#include <optional>
-
+#include "common/program_entry.h"
 #include "manager/main_form.h"
 #include "manager/splash_form.h"
 
+namespace touchman {
+
 int runManager(ui::Mode mode)
 {
-    std::optional<ui::Application> app;
-    try {
-        app.emplace(mode);
-        app->setTitle("Tormalin USB Touch Manager");
+    return runProgram(mode, "Tormalin USB Touch Manager", "???", [](ui::Application& app) {
         TForm2 splash;
-        splashForm = &splash;
         splash.show();
-        app->processMessages();
-        app->createForm<TForm1>();
-        app->run();
-        splashForm = nullptr;
-    } catch (const ui::Exception& e) {
-        splashForm = nullptr;
-        if (app)
-            app->showException(e);
-    } catch (...) {
-        splashForm = nullptr;
-        if (app)
-            app->showException(ui::Exception("???"));
-    }
-    return 0;
+        app.processMessages();
+        app.createForm<TForm1>(&splash);
+        app.run();
+    });
 }
+
+}  // namespace touchman

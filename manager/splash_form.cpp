@@ -1,6 +1,6 @@
 #include "manager/splash_form.h"
 
-TForm2* splashForm = nullptr;
+namespace touchman {
 
 TForm2::TForm2() : ui::Form("TForm2")
 {
@@ -15,3 +15,5 @@ TForm2::TForm2() : ui::Form("TForm2")
     Label1->setAutoSize(true);
     Label1->setLeft((clientWidth() - Label1->width()) / 2);
 }
+
+}  // namespace touchman

@@ -1,7 +1,9 @@
 #pragma once
 // TForm2, the "Detecting USB touch devices..." window shown while the controllers are
 // read (and while the driver install runs).
-#include "ui.h"
+#include "ui/ui.h"
+
+namespace touchman {
 
 class TForm2 : public ui::Form {
 public:
@@ -11,5 +13,4 @@ public:
                                        "Detecting USB touch devices...");
 };
 
-// The splash window of this run, made before the main window; null when there is none.
-extern TForm2* splashForm;
+}  // namespace touchman

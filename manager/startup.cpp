@@ -3,21 +3,17 @@
 #include <cstdio>
 
 #include "common/debug_log.h"
+#include "common/families.h"
+#include "common/flags.h"
+#include "common/longpress_file.h"
 #include "manager/flags.h"
 #include "platform/host.h"
+
+namespace touchman {
 
 namespace {
 
 const char* const renamedFile = "c:\\longtap.xxx";
-const char* const settingsDefault = "0,0,40960,43008\n";
-
-template <typename Fn>
-bool bindEntry(platform::LibHandle lib, Fn& fn, const char* entry)
-{
-    fn = reinterpret_cast<Fn>(platform::host().procAddress(lib, entry));
-    logf(" GetProcAddress( %s )=%p \n", entry, reinterpret_cast<void*>(fn));
-    return fn != nullptr;
-}
 
 int refuse(const char* text, int code)
 {
@@ -60,21 +56,23 @@ chkusbResult chkusb(long pid)
 int settingsFileTest()
 {
     platform::Host& h = platform::host();
-    if (!h.canReadWrite(settingsFile)) {
-        if (std::FILE* f = h.openFile(settingsFile, "w")) {
-            std::fputs(settingsDefault, f);
-            std::fclose(f);
-        }
+    // A file that passes the permission test but cannot be opened for reading and
+    // writing is rewritten as well.
+    h.clearLastError();
+    const bool opens = h.openFile(longPressFile, "r+") != nullptr;
+    if (!h.canReadWrite(longPressFile) || !opens) {
+        if (platform::File f = h.openFile(longPressFile, "w"))
+            std::fputs(longPressDefaultLine, f.get());
     }
-    if (!h.canReadWrite(settingsFile))
+    if (!h.canReadWrite(longPressFile))
         return 1;
 
     // A name left by an interrupted earlier run would make the rename fail.
     h.removeFile(renamedFile);
-    h.renameFile(settingsFile, renamedFile);
-    if (h.canReadWrite(settingsFile))
+    h.renameFile(longPressFile, renamedFile);
+    if (h.canReadWrite(longPressFile))
         return 2;
-    h.renameFile(renamedFile, settingsFile);
+    h.renameFile(renamedFile, longPressFile);
     return 0;
 }
 
@@ -102,13 +100,15 @@ int startManager(const EntryArgs& args)
          args.commandLine, args.show, err);
     logFlush();
 
-    const chkusbResult a000 = chkusb(0xA000);
-    const chkusbResult a200 = chkusb(0xA200);
-    const chkusbResult a800 = chkusb(0xA800);
-    const chkusbResult aa00 = chkusb(0xAA00);
+    const chkusbResult a000 = chkusb(primaryFamily[0]);
+    const chkusbResult a200 = chkusb(secondaryFamily[0]);
+    const chkusbResult a800 = chkusb(primaryFamily[1]);
+    const chkusbResult aa00 = chkusb(secondaryFamily[1]);
     if (!dbg_f && a000 == usbOpened && a800 == usbOpened)
         return refuse("Error: On Board Touch is not disabled!", 2);
     if (!dbg_f && a200 == usbOpened && aa00 == usbOpened)
         return refuse("Touch PID Error!", 3);
     return -1;
 }
+
+}  // namespace touchman

@@ -4,8 +4,9 @@
 #include "common/entry_args.h"
 #include "common/exchange.h"
 
+namespace touchman {
+
 constexpr const char* managerTitle = "Tormalin USB Dual Touch Manager";
-constexpr const char* settingsFile = "c:\\longtap.ini";
 
 // Probes one product identifier: opens it and closes it again.
 chkusbResult chkusb(long pid);
@@ -16,3 +17,5 @@ int settingsFileTest();
 // Runs the checks in order; returns the exit code when start-up must end (1 to 3), or -1
 // when the windows may be built.
 int startManager(const EntryArgs& args);
+
+}  // namespace touchman

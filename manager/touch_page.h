@@ -3,7 +3,9 @@
 // written once.
 #include <array>
 
-#include "ui.h"
+#include "ui/ui.h"
+
+namespace touchman {
 
 // The six topics of a touch tab, in the order of their picture buttons on the menu panel.
 enum Topic { topicSound, topicCalibration, topicEdge, topicTouchMode, topicDoubleClick,
@@ -46,3 +48,5 @@ struct TouchPage {
     ui::Button* calibrate = nullptr;  // "Start"
     ui::Label* firmware = nullptr;    // "Firmware:  V" and the version text
 };
+
+}  // namespace touchman

@@ -3,6 +3,8 @@
 #include "manager/artwork.h"
 #include "manager/main_form.h"
 
+namespace touchman {
+
 namespace {
 
 struct PageNames {
@@ -146,3 +148,5 @@ void TForm1::designTouchPage(int slot)
         add<ui::Label>(pg.topicPanels[topicInformation], n.firmware, 40, 104, 400, 20,
                        "Firmware:  V");
 }
+
+}  // namespace touchman

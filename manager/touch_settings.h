@@ -3,6 +3,8 @@
 // bytes 8 to 15; the defaults are the factory values.
 #include <cstdint>
 
+namespace touchman {
+
 struct TouchSettings {
     std::int32_t enable = 1;  // bit 0 touch enabled, bit 1 touch as right button click
     std::int32_t dots = 32;   // double-click area
@@ -28,3 +30,5 @@ inline TouchSettings touchSettingsFrom(const unsigned char* reply)
     t.modeAux2 = reply[15];
     return t;
 }
+
+}  // namespace touchman

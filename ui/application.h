@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "backend.h"
-#include "form.h"
+#include "ui/backend.h"
+#include "ui/form.h"
 
 namespace ui {
 
@@ -34,9 +34,9 @@ public:
     void setTitle(const std::string& title);
 
     // Creates a form the application owns and destroys; the first is the main form.
-    template <class T>
-    T* createForm() {
-        auto owned = std::make_unique<T>();
+    template <class T, class... Args>
+    T* createForm(Args&&... args) {
+        auto owned = std::make_unique<T>(std::forward<Args>(args)...);
         T* f = owned.get();
         m_forms.push_back(std::move(owned));
         if (!m_mainForm) m_mainForm = f;
@@ -77,5 +77,8 @@ private:
     bool m_terminated = false;
     bool m_topmost = false;
 };
+
+// The standard error box when there is no application object to show it.
+void showErrorBox(const std::exception& e, const std::string& title);
 
 }  // namespace ui

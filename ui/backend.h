@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "font.h"
+#include "ui/font.h"
 
 namespace ui {
 

@@ -1,4 +1,4 @@
-#include "buttons.h"
+#include "ui/buttons.h"
 
 namespace ui {
 

@@ -2,8 +2,8 @@
 // Push buttons, bitmap buttons, check boxes and radio buttons.
 #include <string>
 
-#include "control.h"
-#include "picture.h"
+#include "ui/control.h"
+#include "ui/picture.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
-#include "control.h"
+#include "ui/control.h"
 
 #include <algorithm>
 
-#include "form.h"
+#include "ui/form.h"
 
 namespace ui {
 

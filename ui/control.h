@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "color.h"
-#include "font.h"
+#include "ui/color.h"
+#include "ui/font.h"
 
 namespace ui {
 

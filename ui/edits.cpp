@@ -1,4 +1,4 @@
-#include "edits.h"
+#include "ui/edits.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "control.h"
+#include "ui/control.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 // A control's font: face name, character height in pixels, weight and colour.
 #include <string>
 
-#include "color.h"
+#include "ui/color.h"
 
 namespace ui {
 

@@ -1,8 +1,8 @@
-#include "form.h"
+#include "ui/form.h"
 
-#include "application.h"
-#include "backend.h"
-#include "screen.h"
+#include "ui/application.h"
+#include "ui/backend.h"
+#include "ui/screen.h"
 
 namespace ui {
 

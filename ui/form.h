@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "buttons.h"
-#include "control.h"
-#include "page_control.h"
-#include "timer.h"
+#include "ui/buttons.h"
+#include "ui/control.h"
+#include "ui/page_control.h"
+#include "ui/timer.h"
 
 namespace ui {
 

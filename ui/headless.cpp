@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <vector>
 
-#include "application.h"
-#include "backend.h"
-#include "form.h"
-#include "host.h"
-#include "timer.h"
+#include "ui/application.h"
+#include "ui/backend.h"
+#include "ui/form.h"
+#include "platform/host.h"
+#include "ui/timer.h"
 
 namespace ui {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "color.h"
+#include "ui/color.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
-#include "screen.h"
+#include "ui/screen.h"
 
-#include "backend.h"
+#include "ui/backend.h"
 
 namespace ui {
 

@@ -2,7 +2,7 @@
 // The screen: the system's monitor list, in the system's order, and its text scaling.
 #include <vector>
 
-#include "host.h"
+#include "platform/host.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
-#include "statics.h"
+#include "ui/statics.h"
 
-#include "backend.h"
+#include "ui/backend.h"
 
 namespace ui {
 

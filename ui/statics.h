@@ -2,8 +2,8 @@
 // Labels, images, panels and group boxes.
 #include <string>
 
-#include "control.h"
-#include "picture.h"
+#include "ui/control.h"
+#include "ui/picture.h"
 
 namespace ui {
 

@@ -1,6 +1,6 @@
-#include "timer.h"
+#include "ui/timer.h"
 
-#include "backend.h"
+#include "ui/backend.h"
 
 namespace ui {
 

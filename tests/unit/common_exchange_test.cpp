@@ -1,7 +1,9 @@
 #include "common/cmdbuf.h"
 #include "common/debug_log.h"
 #include "common/exchange.h"
-#include "platform/fake_host.h"
+#include "edgetool/edge_form.h"
+#include "manager/main_form.h"
+#include "platform/testing/fake_host.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +14,19 @@
 #include <vector>
 
 namespace {
+
+const ExchangeStyle& managerStyle = touchman::exchangeStyle;
+const ExchangeStyle& toolStyle = touchacc::exchangeStyle;
+const ExchangeStyle calibratorStyle{
+    .openLine = "",
+    .openClearsHandle = true,
+    .wrtpLogsBindings = true,
+    .wrtpSkipsInDebug = false,
+    .clearBytes = meaningfulBytes,
+    .clearAfterBindingTest = true,
+    .waitAfterReply = 0,
+    .signedCharDump = false,
+};
 
 // A device library whose entries record what they were given.
 struct Device {
@@ -94,7 +109,7 @@ class MissingEntry : public Exchange, public ::testing::WithParamInterface<std::
 TEST_P(MissingEntry, OpenusbReportsTheFirstMissingEntryAndReleasesTheLibrary)
 {
     installLibrary(GetParam().first);
-    Padlink pl;
+    Padlink pl{&managerStyle};
     EXPECT_EQ(openusb(pl, 0xA000), GetParam().second);
     EXPECT_EQ(pl.hm, 0u);
     EXPECT_EQ(host.openLibraries(), 0);
@@ -113,7 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Exchange, OpenusbOpensOrClosesAndReleases)
 {
     installLibrary();
-    Padlink pl;
+    Padlink pl{&managerStyle};
     EXPECT_EQ(openusb(pl, 0xA200), usbOpened);
     EXPECT_NE(pl.hm, 0u);
     EXPECT_EQ(dev.calls, (std::vector<std::string>{"SetID 0 a200 0", "OpenPadlink"}));
@@ -130,7 +145,7 @@ TEST_F(Exchange, OpenusbOpensOrClosesAndReleases)
 
 TEST_F(Exchange, OpenusbWithoutLibraryOrInDebugMode)
 {
-    Padlink pl;
+    Padlink pl{&managerStyle};
     EXPECT_EQ(openusb(pl, 0xA000), usbNoLibrary);
     pl.dbg = true;
     installLibrary();
@@ -144,7 +159,7 @@ TEST_F(Exchange, OpenusbLogLinesOfManagerAndEdgeTool)
 {
     installLibrary();
     openLogFile();
-    Padlink manager;
+    Padlink manager{&managerStyle};
     openusb(manager, 0xA000);
     void* hm = reinterpret_cast<void*>(manager.hm);
     char expected[512];
@@ -159,7 +174,7 @@ TEST_F(Exchange, OpenusbLogLinesOfManagerAndEdgeTool)
     EXPECT_EQ(logText(), expected);
     closeusb(manager);
 
-    Padlink tool{ExchangeStyle::EdgeTool};
+    Padlink tool{&toolStyle};
     tool.dbg = true;
     openusb(tool, 0xAA00);
     EXPECT_NE(logText().find(" in openusb( aa00 ) \n"), std::string::npos);
@@ -173,12 +188,12 @@ TEST_F(Exchange, WrtpOfEachProgramClearsSendsAndReadsAsItsCopyDoes)
     dev.reply[10] = 4;
 
     const struct {
-        ExchangeStyle style;
+        const ExchangeStyle* style;
         std::vector<unsigned> pauses;
     } cases[] = {
-        {ExchangeStyle::Manager, {800}},
-        {ExchangeStyle::Calibrator, {800}},
-        {ExchangeStyle::EdgeTool, {800, 800}},
+        {&managerStyle, {800}},
+        {&calibratorStyle, {800}},
+        {&toolStyle, {800, 800}},
     };
     for (const auto& c : cases) {
         Padlink pl{c.style};
@@ -192,7 +207,7 @@ TEST_F(Exchange, WrtpOfEachProgramClearsSendsAndReadsAsItsCopyDoes)
         const auto& sent = dev.written[0];
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(sent.data())), "D1_rfwver");
         // The manager clears all 32 bytes; the tools clear the meaningful 17 only.
-        const unsigned char tail = c.style == ExchangeStyle::Manager ? 0 : 0x77;
+        const unsigned char tail = c.style == &managerStyle ? 0 : 0x77;
         EXPECT_EQ(sent[16], 0);
         EXPECT_EQ(sent[17], tail);
         EXPECT_EQ(sent[31], tail);
@@ -208,18 +223,18 @@ TEST_F(Exchange, WrtpOfEachProgramClearsSendsAndReadsAsItsCopyDoes)
 TEST_F(Exchange, WrtpWithoutBindingLeavesZerosOrInDebugModeLeavesTheBuffer)
 {
     std::memset(cmdBuf, 0x77, sizeof cmdBuf);
-    Padlink tool{ExchangeStyle::EdgeTool};
+    Padlink tool{&toolStyle};
     wrtp(tool, "D1_readedge");
     EXPECT_EQ(cmdBuf[16], 0);
     EXPECT_EQ(cmdBuf[17], 0x77);
 
     std::memset(cmdBuf, 0x77, sizeof cmdBuf);
-    Padlink calibrator{ExchangeStyle::Calibrator};
+    Padlink calibrator{&calibratorStyle};
     wrtp(calibrator, "D1_rfwver");
     EXPECT_EQ(cmdBuf[0], 0x77);  // cleared only once bound
 
     std::memset(cmdBuf, 0x77, sizeof cmdBuf);
-    Padlink manager;
+    Padlink manager{&managerStyle};
     manager.dbg = true;
     wrtp(manager, "D1_rfwver");
     EXPECT_EQ(cmdBuf[0], 0x77);
@@ -238,7 +253,7 @@ TEST_F(Exchange, WrtpDumpLinesShowTheSeventeenBytesInEachProgramsForm)
     dev.reply[10] = 0x80;
     openLogFile();
 
-    Padlink manager;
+    Padlink manager{&managerStyle};
     openusb(manager, 0xA000);
     const std::size_t before = logText().size();
     wrtp(manager, "D1_readedge");
@@ -251,7 +266,7 @@ TEST_F(Exchange, WrtpDumpLinesShowTheSeventeenBytesInEachProgramsForm)
                   " D1_readedge=   ,20h D,44h 0h 0h 0h 0h 0h 0h 0h 5h ffffff80h 0h 0h 0h 0h 0h 0h\n");
     closeusb(manager);
 
-    Padlink tool{ExchangeStyle::EdgeTool};
+    Padlink tool{&toolStyle};
     openusb(tool, 0xA000);
     const std::size_t mid = logText().size();
     wrtp(tool, "D1_readedge");

@@ -3,7 +3,7 @@
 #include "common/debug_log.h"
 #include "edgetool/edge_form.h"
 #include "edgetool/flags.h"
-#include "platform/fake_host.h"
+#include "platform/testing/fake_host.h"
 #include "simulator/fake_padlink.h"
 
 #include <gtest/gtest.h>
@@ -114,7 +114,7 @@ TEST_F(EdgeEditor, EditTakesADecimalFrom0To255AndElse0)
         ASSERT_TRUE(f->Edit1->type(c.typed));
         EXPECT_EQ(f->Edit1->text(), c.shown);
         EXPECT_EQ(f->UpDown1->position(), c.value);
-        EXPECT_EQ(f->m_margin[touchacc::edgeLeft], c.value);
+        EXPECT_EQ(f->m_margin[edgeLeft], c.value);
     }
 }
 

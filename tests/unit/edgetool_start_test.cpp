@@ -5,7 +5,7 @@
 #include "edgetool/edge_form.h"
 #include "edgetool/entry.h"
 #include "edgetool/flags.h"
-#include "platform/fake_host.h"
+#include "platform/testing/fake_host.h"
 #include "simulator/fake_padlink.h"
 #include "ui/exception.h"
 

@@ -1,10 +1,12 @@
 #include "common/debug_log.h"
 #include "manager/driver_probe.h"
-#include "platform/fake_host.h"
+#include "platform/testing/fake_host.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+namespace touchman {
 
 namespace {
 
@@ -110,3 +112,5 @@ TEST_F(DriverProbe, TextValuesRoundTripAndFailuresBeep)
 }
 
 }  // namespace
+
+}  // namespace touchman

@@ -16,15 +16,16 @@
 #include "manager/flags.h"
 #include "manager/main_form.h"
 #include "manager/settings_model.h"
-#include "platform/fake_host.h"
+#include "platform/testing/fake_host.h"
 #include "simulator/fake_padlink.h"
+
+namespace touchman {
 
 class ManagerWindow : public ::testing::Test {
 protected:
     void SetUp() override
     {
         dbg_f = date_f = nodrv2_f = 0;
-        vn[0] = vn[1] = 0;
         std::memset(cmdBuf, 0, sizeof cmdBuf);  // as a fresh process has it
         // The USB HID enumeration exists but lists nothing: no driver is missing.
         host.addRegKey(platform::RegRoot::LocalMachine,
@@ -126,3 +127,5 @@ protected:
     std::optional<sim::FakePadlink> padlink;
     std::unique_ptr<TForm1> form;
 };
+
+}  // namespace touchman

@@ -1,6 +1,8 @@
-// getPage and writePage against virtual controllers: what is read into a slot, and every
-// byte written back.
-#include "manager_fixture.h"
+// getPage and writePage against virtual controllers: what is read into a record and shown in
+// a slot, and every byte written back.
+#include "tests/unit/manager_fixture.h"
+
+namespace touchman {
 
 namespace {
 
@@ -37,7 +39,7 @@ TEST_P(GetPage, ReadsTheControllerIntoSlot0)
     EXPECT_EQ(w.m_pid[0], 0xA000);
     EXPECT_EQ(w.Label12->caption(), std::string("Firmware:  V") + c.label);
     EXPECT_NE(log().find(std::string(" 1st=Firmware:  V") + c.label + " \n"), std::string::npos);
-    EXPECT_EQ(vn[0], c.vn);
+    EXPECT_EQ(w.vn[0], c.vn);
     EXPECT_EQ(commands(0xA000), c.commands);
     for (ui::Control* s : std::initializer_list<ui::Control*>{w.CheckBox17, w.GroupBox2,
                                                               w.Edit10, w.UpDown10})
@@ -96,13 +98,37 @@ TEST_F(ManagerWindow, DebugModeFillsBothSlotsWithoutTheLibrary)
     EXPECT_EQ(host.pauses(), std::vector<unsigned>{1000});
 }
 
-TEST_F(ManagerWindow, AThirdReadOpensNothing)
+TEST_F(ManagerWindow, GetPageYieldsAPlainRecord)
 {
-    plugIn(bankOf({0xA000, 0xA200}));
-    TForm1& w = open();
+    sim::Controller b = sim::defaultController(0xA200);
+    b.version = {{3, 9, 2}};
+    b.suspend = 1;
+    b.startup = 12;
+    b.edgeMask = 0x05;
+    b.margins = {{9, 8, 7, 6}};
+    b.comp = {{5, 4, 3, 2}};
+    b.settings = {{1, 30, 50, 4, 1, 10, 60, 0}};
+    plugIn({b});
+    Padlink link{&exchangeStyle};
+    PageRead page;
+    EXPECT_EQ(getPage(link, 0xA200, 1, 1, page), 0);
+    EXPECT_EQ(page.pid, 0xA200);
+    EXPECT_EQ(page.rs, 0);  // the secondary controller, swapped onto the main display
+    EXPECT_EQ(page.vn, 392);
+    EXPECT_EQ(page.version, ".392");
+    EXPECT_EQ(page.touch.dots, 30);
+    EXPECT_EQ(page.touch.mbMode, 4);
+    EXPECT_EQ(page.acc, 0x05);
+    EXPECT_EQ(page.margins, (EdgeValues{9, 8, 7, 6}));
+    EXPECT_EQ(page.comps, (EdgeValues{5, 4, 3, 2}));
+    EXPECT_EQ(page.suspend, 1);
+    EXPECT_EQ(page.startup, 12);
+    EXPECT_EQ(host.openLibraries(), 0);
+
     const std::size_t m = host.mark();
-    EXPECT_EQ(getPage(w, 0xA000), 5);
-    EXPECT_TRUE(host.loads(m).empty());
+    EXPECT_EQ(getPage(link, 0xA000, 1, 0, page), 1);  // not present
+    EXPECT_EQ(getPage(link, 0xA200, 2, 0, page), 5);  // both slots filled
+    EXPECT_EQ(host.loads(m).size(), 1u);
 }
 
 TEST_F(ManagerWindow, PlainModelsLockTouchToCalibrate)
@@ -130,10 +156,10 @@ TEST_P(WritePage, SendsTheSlotsValues)
 {
     const WriteCase& c = GetParam();
     plugIn(bankOf({c.pid, 0xA200}));
-    TForm1& w = open();
-    c.change(w.m_touch[0]);
-    padlink->clearJournal();
-    EXPECT_EQ(writePage(w, c.pid), 0);
+    Padlink link{&exchangeStyle};
+    PageWrite page;
+    c.change(page.touch);
+    EXPECT_EQ(writePage(link, c.pid, page), 0);
     EXPECT_EQ(sent(c.pid, c.command), block(c.pid, c.command, c.values));
 }
 
@@ -175,19 +201,20 @@ TEST_F(ManagerWindow, EdgeMaskFollowsTheFourBoxes)
         {"an unknown bit stays", 0x40, false, false, false, false, 0x40},
     };
     plugIn(bankOf({0xA000, 0xA200}));
-    TForm1& w = open();
+    Padlink link{&exchangeStyle};
     for (const EdgeCase& c : cases) {
         SCOPED_TRACE(c.what);
-        w.m_acc[0] = c.acc;
-        w.CheckBox10->setChecked(c.left);
-        w.CheckBox12->setChecked(c.right);
-        w.CheckBox9->setChecked(c.top);
-        w.CheckBox11->setChecked(c.bottom);
+        PageWrite page;
+        page.acc = c.acc;
+        page.edgeLeft = c.left;
+        page.edgeRight = c.right;
+        page.edgeTop = c.top;
+        page.edgeBottom = c.bottom;
         padlink->clearJournal();
-        writePage(w, 0xA000);
+        writePage(link, 0xA000, page);
         EXPECT_EQ(sent(0xA000, "D1_setedge"),
                   block(0xA000, "D1_setedge", {c.mask, 50, 50, 50, 50}));
-        EXPECT_EQ(w.m_acc[0], c.mask);
+        EXPECT_EQ(page.acc, c.mask);
     }
 }
 
@@ -236,19 +263,44 @@ TEST_F(ManagerWindow, ApplyWritesBothSlotsKeepingTheEdgeToolsValues)
     EXPECT_NE(log().find(" m_acc1=b \n"), std::string::npos);
 }
 
-TEST_F(ManagerWindow, EmptySlotsAndDebugModeWriteNothing)
+TEST_F(ManagerWindow, EmptySlotsDebugModeAndAControllerThatWontOpenWriteNothing)
 {
     TForm1& w = open();
     const std::size_t m = host.mark();
-    EXPECT_EQ(writePage(w, 0), 0);
+    Padlink link{&exchangeStyle};
+    PageWrite page;
+    EXPECT_EQ(writePage(link, 0, page), 0);
     w.Button7Click();
     EXPECT_TRUE(host.loads(m).empty());
     EXPECT_NE(log().find(" in writePage( 0,0 ) at "), std::string::npos);
 
-    dbg_f = 1;
-    TForm1& d = open();
-    EXPECT_EQ(writePage(d, 0xA000), 1);
+    Padlink debug{&exchangeStyle, true};
+    EXPECT_EQ(writePage(debug, 0xA000, page), 1);
     EXPECT_TRUE(host.loads(m).empty());
+
+    plugIn(bankOf({0xA200}));
+    EXPECT_EQ(writePage(link, 0xA000, page), 1);
+    EXPECT_TRUE(padlink->journalLines("WriteTP").empty());
+    EXPECT_EQ(host.openLibraries(), 0);
+}
+
+TEST_F(ManagerWindow, WritePageEndsItsLogWithTheLastBlockAndTheTime)
+{
+    plugIn(bankOf({0xA000}));
+    host.setTickCount(4321);
+    Padlink link{&exchangeStyle};
+    PageWrite page;
+    page.suspend = true;
+    page.startup = 9;
+    writePage(link, 0xA000, page);
+    // The characters go out as they are, zero bytes included; five waits have passed.
+    const char tail[] = " D  1  _  s  t  s  s  m  \x01  \0  \0  \t  \0  \0  \0  \0  \0 \n"
+                        " 44  31  5f  73  74  73  73  6d  1  0  0  9  0  0  0  0  0 \n"
+                        " tc2=8321 \n";
+    const std::string text = log();
+    EXPECT_EQ(text.substr(text.size() - (sizeof tail - 1)), std::string(tail, sizeof tail - 1));
 }
 
 }  // namespace
+
+}  // namespace touchman

@@ -1,7 +1,7 @@
 #include "common/debug_log.h"
 #include "manager/flags.h"
 #include "manager/startup.h"
-#include "platform/fake_host.h"
+#include "platform/testing/fake_host.h"
 #include "simulator/fake_padlink.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+namespace touchman {
 
 namespace {
 
@@ -182,3 +184,5 @@ TEST(Chkusb, AbsentControllerOrNoLibrary)
 }
 
 }  // namespace
+
+}  // namespace touchman

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
-#include "ui.h"
+#include "platform/testing/fake_host.h"
+#include "ui/ui.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui.h"
+#include "ui/ui.h"
 
 namespace {
 

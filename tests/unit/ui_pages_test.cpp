@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui.h"
+#include "ui/ui.h"
 
 namespace {
 

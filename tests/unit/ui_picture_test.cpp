@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui.h"
+#include "ui/ui.h"
 
 namespace {
 

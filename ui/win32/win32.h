@@ -5,11 +5,11 @@
 
 #include <string>
 
-#include "buttons.h"
-#include "control.h"
-#include "font.h"
-#include "form.h"
-#include "picture.h"
+#include "ui/buttons.h"
+#include "ui/control.h"
+#include "ui/font.h"
+#include "ui/form.h"
+#include "ui/picture.h"
 
 namespace ui {
 namespace win32 {

@@ -2,11 +2,11 @@
 // measures the model asks for.
 #include <map>
 
-#include "application.h"
-#include "exception.h"
-#include "timer.h"
-#include "win32_backend.h"
-#include "win32_peers.h"
+#include "ui/application.h"
+#include "ui/exception.h"
+#include "ui/timer.h"
+#include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_peers.h"
 
 namespace ui {
 namespace win32 {

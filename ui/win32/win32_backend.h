@@ -2,7 +2,7 @@
 // The backend that gives the model real Win32 windows (win32 build only).
 #include <memory>
 
-#include "backend.h"
+#include "ui/backend.h"
 
 namespace ui {
 

@@ -1,10 +1,10 @@
 // A control's window: a standard Win32 control (or one of our image and panel classes)
 // that shows what the model holds. Check marks, texts, positions and the active page are
 // only ever set from the model.
-#include "edits.h"
-#include "page_control.h"
-#include "statics.h"
-#include "win32_peers.h"
+#include "ui/edits.h"
+#include "ui/page_control.h"
+#include "ui/statics.h"
+#include "ui/win32/win32_peers.h"
 
 namespace ui {
 namespace win32 {

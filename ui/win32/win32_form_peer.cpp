@@ -1,9 +1,9 @@
 // A form's window: its class is the form's type name; its procedure turns the controls'
 // notifications into posted actions and the actions into the model's calls.
-#include "edits.h"
-#include "page_control.h"
-#include "statics.h"
-#include "win32_peers.h"
+#include "ui/edits.h"
+#include "ui/page_control.h"
+#include "ui/statics.h"
+#include "ui/win32/win32_peers.h"
 
 namespace ui {
 namespace win32 {

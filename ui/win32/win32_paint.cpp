@@ -1,8 +1,8 @@
 // Drawing: pictures, the image and panel window classes, bitmap buttons.
 #include <vector>
 
-#include "statics.h"
-#include "win32_peers.h"
+#include "ui/statics.h"
+#include "ui/win32/win32_peers.h"
 
 namespace ui {
 namespace win32 {

@@ -4,7 +4,7 @@
 // pages) are windows below their children, and the model decides what each one shows.
 #include <map>
 
-#include "win32.h"
+#include "ui/win32/win32.h"
 
 namespace ui {
 namespace win32 {

@@ -3,7 +3,7 @@
 #include <tuple>
 #include <vector>
 
-#include "win32.h"
+#include "ui/win32/win32.h"
 
 namespace ui {
 namespace win32 {

@@ -4,8 +4,7 @@
 
 #include "platform/host.h"
 
-std::optional<std::string> captionLine(const char* name)
-{
+std::optional<std::string> captionLine(const char* name) {
     platform::File f = platform::host().openFile(name, "r");
     if (!f)
         return std::nullopt;

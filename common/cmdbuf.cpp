@@ -2,7 +2,6 @@
 
 unsigned char cmdBuf[padlink::blockSize];
 
-bool isValidReply(const unsigned char* reply)
-{
+bool isValidReply(const unsigned char* reply) {
     return reply[0] == 0x20 && reply[1] == 'D';
 }

@@ -9,8 +9,7 @@ namespace {
 platform::File logStream;
 }
 
-bool openLog(const char* path, const char* mode)
-{
+bool openLog(const char* path, const char* mode) {
     platform::Host& h = platform::host();
     if (!h.openFile(path, "r"))
         return false;
@@ -20,8 +19,7 @@ bool openLog(const char* path, const char* mode)
 
 bool logIsOpen() { return logStream != nullptr; }
 
-void logf(const char* format, ...)
-{
+void logf(const char* format, ...) {
     if (!logStream)
         return;
     va_list args;
@@ -30,20 +28,17 @@ void logf(const char* format, ...)
     va_end(args);
 }
 
-void logFlush()
-{
+void logFlush() {
     if (logStream)
         std::fflush(logStream.get());
 }
 
-void logHeader(const char* tag)
-{
+void logHeader(const char* tag) {
     platform::Host& h = platform::host();
     logf(" ------ %s ------ %s", tag, h.ctimeText(h.now()).c_str());
 }
 
-void closeLog()
-{
+void closeLog() {
     if (!logStream)
         return;
     std::fputs("\n\n", logStream.get());

@@ -7,22 +7,19 @@
 
 namespace {
 
-void release(Padlink& pl)
-{
+void release(Padlink& pl) {
     platform::host().freeLibrary(pl.hm);
     pl = Padlink{pl.style, pl.dbg};
 }
 
 template <typename Fn>
-bool bind(Padlink& pl, Fn& fn, const char* entry)
-{
+bool bind(Padlink& pl, Fn& fn, const char* entry) {
     fn = reinterpret_cast<Fn>(platform::host().procAddress(pl.hm, entry));
     logf(" GetProcAddress( %s )=%p \n", entry, reinterpret_cast<void*>(fn));
     return fn != nullptr;
 }
 
-void logReply(const Padlink& pl, const char* command)
-{
+void logReply(const Padlink& pl, const char* command) {
     if (!logIsOpen())
         return;
     logf(" %s= ", command);
@@ -43,8 +40,7 @@ void logReply(const Padlink& pl, const char* command)
 
 }  // namespace
 
-chkusbResult openusb(Padlink& pl, long pid)
-{
+chkusbResult openusb(Padlink& pl, long pid) {
     if (pl.style->openClearsHandle)
         pl.hm = 0;
     logf(pl.style->openLine, pid);
@@ -78,8 +74,7 @@ chkusbResult openusb(Padlink& pl, long pid)
     return usbOpenRefused;
 }
 
-void wrtp(Padlink& pl, const char* command)
-{
+void wrtp(Padlink& pl, const char* command) {
     const ExchangeStyle& style = *pl.style;
     if (style.wrtpLogsBindings)
         logf(" in wrtp( %s ), hm=%p, wfp=%p, rfp=%p \n", command,
@@ -108,8 +103,7 @@ void wrtp(Padlink& pl, const char* command)
     logReply(pl, command);
 }
 
-void composeCommand(const char* name, std::initializer_list<int> values, int clear)
-{
+void composeCommand(const char* name, std::initializer_list<int> values, int clear) {
     std::memset(cmdBuf, 0, static_cast<std::size_t>(clear));
     const std::size_t len = std::strlen(name);
     std::memcpy(cmdBuf, name, len);
@@ -118,14 +112,12 @@ void composeCommand(const char* name, std::initializer_list<int> values, int cle
         cmdBuf[at++] = static_cast<unsigned char>(v & 0xFF);
 }
 
-void sendComposed(Padlink& pl)
-{
+void sendComposed(Padlink& pl) {
     if (pl.hm && pl.wfp)
         pl.wfp(cmdBuf);
 }
 
-void closeusb(Padlink& pl)
-{
+void closeusb(Padlink& pl) {
     if (!pl.hm)
         return;
     if (pl.cfp)

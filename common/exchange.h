@@ -49,8 +49,7 @@ constexpr int meaningfulBytes = 17;
 
 // Looks up one entry of a loaded library and logs the look-up.
 template <typename Fn>
-bool bindEntry(platform::LibHandle lib, Fn& fn, const char* entry)
-{
+bool bindEntry(platform::LibHandle lib, Fn& fn, const char* entry) {
     fn = reinterpret_cast<Fn>(platform::host().procAddress(lib, entry));
     logf(" GetProcAddress( %s )=%p \n", entry, reinterpret_cast<void*>(fn));
     return fn != nullptr;

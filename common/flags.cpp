@@ -2,7 +2,6 @@
 
 #include <cstring>
 
-bool hasFlag(const char* commandLine, const char* flag)
-{
+bool hasFlag(const char* commandLine, const char* flag) {
     return commandLine && std::strstr(commandLine, flag) != nullptr;
 }

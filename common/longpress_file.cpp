@@ -1,12 +1,10 @@
 #include "common/longpress_file.h"
 
-void scanDelays(std::FILE* f, LongPressDelays& d)
-{
+void scanDelays(std::FILE* f, LongPressDelays& d) {
     std::fscanf(f, "%d,%d", &d.dly, &d.dlz);
 }
 
-LongPressDelays managerRange(LongPressDelays d)
-{
+LongPressDelays managerRange(LongPressDelays d) {
     if (d.dly < 3 || d.dly > 15)
         d.dly = 0;
     if (d.dlz < 1 || d.dlz > 3)
@@ -14,8 +12,7 @@ LongPressDelays managerRange(LongPressDelays d)
     return d;
 }
 
-LongPressDelays hookRange(LongPressDelays d)
-{
+LongPressDelays hookRange(LongPressDelays d) {
     if (d.dly != 0 && (d.dly < 4 || d.dly > 15))
         d.dly = 5;
     if (d.dlz < 0 || d.dlz > 3)
@@ -23,8 +20,7 @@ LongPressDelays hookRange(LongPressDelays d)
     return d;
 }
 
-std::string longPressLine(LongPressDelays d, long pid1, long pid2)
-{
+std::string longPressLine(LongPressDelays d, long pid1, long pid2) {
     char line[64];
     std::snprintf(line, sizeof line, "%d,%d,%ld,%ld\n", d.dly, d.dlz, pid1, pid2);
     return line;

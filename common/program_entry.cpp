@@ -6,8 +6,7 @@
 
 namespace {
 
-void showError(std::optional<ui::Application>& app, const char* title, const std::exception& e)
-{
+void showError(std::optional<ui::Application>& app, const char* title, const std::exception& e) {
     if (app)
         app->showException(e);
     else
@@ -17,8 +16,7 @@ void showError(std::optional<ui::Application>& app, const char* title, const std
 }  // namespace
 
 int runProgram(ui::Mode mode, const char* title, const char* unknownText,
-               const std::function<void(ui::Application&)>& body)
-{
+               const std::function<void(ui::Application&)>& body) {
     std::optional<ui::Application> app;
     try {
         app.emplace(mode);
@@ -32,8 +30,7 @@ int runProgram(ui::Mode mode, const char* title, const char* unknownText,
     return 0;
 }
 
-void endMainWindow(Padlink& pl)
-{
+void endMainWindow(Padlink& pl) {
     platform::Host& h = platform::host();
     h.beep(1000, 100);
     closeusb(pl);

@@ -10,8 +10,7 @@ constexpr std::size_t dirBufferLength = 1024;
 
 }  // namespace
 
-int printDirLine(std::FILE* out, const char* firstArg, const std::string& currentDir)
-{
+int printDirLine(std::FILE* out, const char* firstArg, const std::string& currentDir) {
     char dir[dirBufferLength + 1];
     std::memset(dir, 0, sizeof dir);
     if (currentDir.size() < dirBufferLength)

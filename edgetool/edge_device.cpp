@@ -12,16 +12,14 @@
 
 namespace touchacc {
 
-bool TForm1::bindController()
-{
+bool TForm1::bindController() {
     for (long pid : sal_f ? secondaryFamily : primaryFamily)
         if (openusb(m_pl, pid) == usbOpened)
             return true;
     return false;
 }
 
-void TForm1::readController()
-{
+void TForm1::readController() {
     platform::Host& h = platform::host();
     h.beep(1000, 100);
     wrtp(m_pl, "D1_rfwver");

@@ -26,8 +26,7 @@ const ui::Font defaultButtonFont{"MS Sans Serif", 17};
 
 }  // namespace
 
-TForm1::TForm1() : ui::Form("TForm1")
-{
+TForm1::TForm1() : ui::Form("TForm1") {
     layOut();
     setDefaults();
     m_pl.dbg = dbg_f != 0;
@@ -42,8 +41,7 @@ TForm1::TForm1() : ui::Form("TForm1")
 
 TForm1::~TForm1() { endMainWindow(m_pl); }
 
-void TForm1::layOut()
-{
+void TForm1::layOut() {
     setCaption(designCaption);
     setBorderStyle(ui::BorderStyle::Single);
     setBorderIcons(ui::biSystemMenu | ui::biMinimize);
@@ -98,8 +96,7 @@ void TForm1::layOut()
     onShow = [this] { FormShow(); };
 }
 
-void TForm1::setDefaults()
-{
+void TForm1::setDefaults() {
     m_enabled = 0;
     m_margin = edgeDefaults;
     m_comp = edgeDefaults;

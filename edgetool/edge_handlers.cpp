@@ -13,8 +13,7 @@ namespace touchacc {
 
 // The flag stays as the command line gave it, so "Default" places the window on the
 // display the start chose.
-void TForm1::place()
-{
+void TForm1::place() {
     const std::vector<platform::Monitor> monitors = ui::screen().monitors();
     std::size_t idx = 0;
     if (monitors.size() >= 2) {
@@ -33,8 +32,7 @@ void TForm1::place()
     logf(" snd_f=%d, idx=%d, Top=%d, Left=%d \n", snd_f, static_cast<int>(idx), top(), left());
 }
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     place();
     // A box that becomes checked runs its click handler, which adds edgeAny.
     const std::int32_t enabled = m_enabled;
@@ -49,21 +47,18 @@ void TForm1::FormShow()
     }
 }
 
-void TForm1::editChange(const Row& row)
-{
+void TForm1::editChange(const Row& row) {
     const int value = editValue(row.edit->text());
     *row.value = value;
     row.edit->setText(std::to_string(value));
     row.upDown->setPosition(value);
 }
 
-void TForm1::checkBoxClick(const ui::CheckBox& box, std::int32_t bit)
-{
+void TForm1::checkBoxClick(const ui::CheckBox& box, std::int32_t bit) {
     m_enabled = switchEdge(m_enabled, bit, box.checked());
 }
 
-void TForm1::Button1Click()
-{
+void TForm1::Button1Click() {
     Button3Click();
     close();
 }
@@ -71,8 +66,7 @@ void TForm1::Button1Click()
 void TForm1::Button2Click() { close(); }
 
 // Both commands are built and the pause kept even when nothing is bound; no reply is read.
-void TForm1::Button3Click()
-{
+void TForm1::Button3Click() {
     platform::Host& h = platform::host();
     Button3->setEnabled(false);
     h.beep(1000, 100);
@@ -84,8 +78,7 @@ void TForm1::Button3Click()
     Button3->setEnabled(true);
 }
 
-void TForm1::Button4Click()
-{
+void TForm1::Button4Click() {
     setDefaults();
     FormShow();
 }

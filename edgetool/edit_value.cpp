@@ -2,8 +2,7 @@
 
 namespace touchacc {
 
-int editValue(const std::string& text)
-{
+int editValue(const std::string& text) {
     std::size_t at = 0;
     bool negative = false;
     if (at < text.size() && (text[at] == '-' || text[at] == '+'))

@@ -12,15 +12,13 @@ int sal_f = 0;
 int snd_f = 0;
 int dbg_f = 0;
 
-void readFlags(const char* commandLine)
-{
+void readFlags(const char* commandLine) {
     sal_f = hasFlag(commandLine, "-8");
     snd_f = hasFlag(commandLine, "-2");
     dbg_f = hasFlag(commandLine, "-d");
 }
 
-int touchaccMain(const EntryArgs& args, ui::Mode mode)
-{
+int touchaccMain(const EntryArgs& args, ui::Mode mode) {
     openLog(logPath, "a+");
     logHeader("950116,101.8.3");
     logf(" hi=%p, hip=%p, num=%d, cp=%s \n", args.instance, args.prevInstance, args.show,

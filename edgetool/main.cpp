@@ -3,7 +3,6 @@
 #include "edgetool/entry.h"
 
 // Declared by hand: program code keeps clear of the system headers.
-extern "C" int __stdcall WinMain(void* hi, void* hip, char* cp, int num)
-{
+extern "C" int __stdcall WinMain(void* hi, void* hip, char* cp, int num) {
     return touchacc::touchaccMain({hi, hip, cp, num});
 }

@@ -47,8 +47,7 @@ const Drawing information = {
 const char* const* const drawings[topicCount] = {sound,     calibration, edge,
                                                  touchMode, doubleClick, information};
 
-ui::Color colorOf(char dot, ui::Color background)
-{
+ui::Color colorOf(char dot, ui::Color background) {
     switch (dot) {
     case 'k': return ui::clBlack;
     case 'w': return ui::clWhite;
@@ -61,8 +60,7 @@ ui::Color colorOf(char dot, ui::Color background)
 }
 
 // A horizontal blend from one colour to another.
-void blend(ui::Picture& p, ui::Color from, ui::Color to)
-{
+void blend(ui::Picture& p, ui::Color from, ui::Color to) {
     auto part = [](ui::Color c, int shift) { return static_cast<int>((c >> shift) & 0xFF); };
     for (int x = 0; x < p.width(); ++x) {
         auto mix = [&](int shift) {
@@ -72,8 +70,7 @@ void blend(ui::Picture& p, ui::Color from, ui::Color to)
     }
 }
 
-void drawAt(ui::Picture& p, Topic topic, int left, int top, int scale, ui::Color background)
-{
+void drawAt(ui::Picture& p, Topic topic, int left, int top, int scale, ui::Color background) {
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 16; ++x)
             p.fillRect(left + x * scale, top + y * scale, scale, scale,
@@ -82,15 +79,13 @@ void drawAt(ui::Picture& p, Topic topic, int left, int top, int scale, ui::Color
 
 }  // namespace
 
-ui::Picture topicPicture(Topic topic, int scale, ui::Color background)
-{
+ui::Picture topicPicture(Topic topic, int scale, ui::Color background) {
     ui::Picture p(16 * scale, 16 * scale, background);
     drawAt(p, topic, 0, 0, scale, background);
     return p;
 }
 
-ui::Picture headerMark()
-{
+ui::Picture headerMark() {
     ui::Picture p(300, 58);
     blend(p, ui::clNavy, ui::rgb(60, 120, 200));
     // Two touch panels side by side, a finger on the first.
@@ -104,15 +99,13 @@ ui::Picture headerMark()
     return p;
 }
 
-ui::Picture headerBanner()
-{
+ui::Picture headerBanner() {
     ui::Picture p(300, 58);
     blend(p, ui::rgb(60, 120, 200), ui::clWhite);
     return p;
 }
 
-ui::Picture headerPanel()
-{
+ui::Picture headerPanel() {
     ui::Picture p(190, 58, ui::clWhite);
     drawAt(p, topicEdge, 0, 5, 3, ui::clWhite);
     drawAt(p, topicDoubleClick, 60, 5, 3, ui::clWhite);

@@ -20,16 +20,15 @@ const char* const driverParamKey = "SYSTEM\\CurrentControlSet\\Services\\padfilt
 // Registry texts are copied into 500-character buffers before they are searched.
 constexpr std::size_t copyLimit = 500;
 constexpr std::size_t queryLimit = 128;
+constexpr long moreData = 234;  // the system's code for a value larger than the buffer
 
-std::string upper(std::string s)
-{
+std::string upper(std::string s) {
     std::transform(s.begin(), s.end(), s.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     return s;
 }
 
-std::string hexPid(long pid)
-{
+std::string hexPid(long pid) {
     char digits[16];
     std::snprintf(digits, sizeof digits, "%lx", pid);
     return digits;
@@ -38,8 +37,7 @@ std::string hexPid(long pid)
 void refused() { platform::host().beep(500, 500); }
 
 // The data type codes of the log: 1 text, 2 expandable text, 3 integer, 4 binary.
-int dataTypeCode(platform::RegType type)
-{
+int dataTypeCode(platform::RegType type) {
     switch (type) {
     case platform::RegType::String: return 1;
     case platform::RegType::ExpandString: return 2;
@@ -49,15 +47,13 @@ int dataTypeCode(platform::RegType type)
     }
 }
 
-bool logExists(platform::RegKey& key, const char* name)
-{
+bool logExists(platform::RegKey& key, const char* name) {
     const bool exists = key.valueExists(name);
     logf(" %s valueExists=%lu \n", name, exists ? 1ul : 0ul);
     return exists;
 }
 
-tchDrvState checkInstance(const std::string& usbKey, const std::string& hidKey)
-{
+tchDrvState checkInstance(const std::string& usbKey, const std::string& hidKey) {
     platform::Host& h = platform::host();
     std::string prefix;
     {
@@ -92,8 +88,7 @@ tchDrvState checkInstance(const std::string& usbKey, const std::string& hidKey)
 
 }  // namespace
 
-tchDrvState noTchDrv(const std::string& usbKey, const std::string& hidKey)
-{
+tchDrvState noTchDrv(const std::string& usbKey, const std::string& hidKey) {
     logf(" in noTchDrv, as1=%s, as2=%s \n", usbKey.c_str(), hidKey.c_str());
     const tchDrvState result = checkInstance(usbKey, hidKey);
     if (result == drvRegistryError)
@@ -102,8 +97,7 @@ tchDrvState noTchDrv(const std::string& usbKey, const std::string& hidKey)
     return result;
 }
 
-int chkdrv(long pid)
-{
+int chkdrv(long pid) {
     const std::string digits = hexPid(pid);
     const std::string search = "Vid_7b94&Pid_" + digits;
     const std::string hidKey = hidEnumKey + search;
@@ -148,8 +142,7 @@ int chkdrv(long pid)
     return result;
 }
 
-int getreg(const char* name)
-{
+int getreg(const char* name) {
     platform::Host& h = platform::host();
     logf(" in getreg(%s) at %ld \n", name, static_cast<long>(h.now()));
     std::int32_t value = 0;
@@ -163,8 +156,7 @@ int getreg(const char* name)
 }
 
 void setRegKeySz(RegRoot root, const std::string& keyPath, const std::string& name,
-                 const std::string& text)
-{
+                 const std::string& text) {
     platform::Host& h = platform::host();
     h.clearLastError();
     auto key = h.openKey(root, keyPath, true);
@@ -180,11 +172,11 @@ void setRegKeySz(RegRoot root, const std::string& keyPath, const std::string& na
          static_cast<unsigned long>(h.lastError()));
     if (!written)
         refused();
+    key->flush();
     logFlush();
 }
 
-void rmRegKeySz(RegRoot root, const std::string& keyPath, const std::string& name)
-{
+void rmRegKeySz(RegRoot root, const std::string& keyPath, const std::string& name) {
     platform::Host& h = platform::host();
     h.clearLastError();
     auto key = h.openKey(root, keyPath, true, false);
@@ -197,17 +189,18 @@ void rmRegKeySz(RegRoot root, const std::string& keyPath, const std::string& nam
     logf(" rmRegKeySz=%ld \n", deleted ? 0l : 1l);
     if (!deleted)
         refused();
+    key->flush();
     logFlush();
 }
 
 int qryRegKeySz(RegRoot root, const std::string& keyPath, const std::string& name,
-                std::string& out)
-{
+                std::string& out) {
     platform::Host& h = platform::host();
     out.clear();
     h.clearLastError();
     auto key = h.openKey(root, keyPath, false);
-    logf(" regOpenKey=%ld, %s, hk=%p, lerr=%lu \n", key ? 0l : 1l, keyPath.c_str(),
+    const long opened = h.lastError();
+    logf(" regOpenKey=%ld, %s, hk=%p, lerr=%lu \n", opened, keyPath.c_str(),
          static_cast<void*>(key.get()), static_cast<unsigned long>(h.lastError()));
     if (!key) {
         refused();
@@ -215,13 +208,16 @@ int qryRegKeySz(RegRoot root, const std::string& keyPath, const std::string& nam
     }
     h.clearLastError();
     std::string text;
-    const bool read = key->readString(name, text);
-    if (read)
-        out = text.substr(0, queryLimit - 1);
-    logf(" qryRegKeySz=%ld, %s, %s, %s, len=%ld, lerr=%lu \n", read ? 0l : 2l, keyPath.c_str(),
-         name.c_str(), out.c_str(), read ? static_cast<long>(out.size() + 1) : 0l,
+    long result = key->readString(name, text) ? 0 : h.lastError();
+    // The value is read into 128 bytes, its terminator included; a longer one is not read.
+    if (result == 0 && text.size() + 1 > queryLimit)
+        result = moreData;
+    if (result == 0)
+        out = text;
+    logf(" qryRegKeySz=%ld, %s, %s, %s, len=%ld, lerr=%lu \n", result, keyPath.c_str(),
+         name.c_str(), out.c_str(), result == 0 ? static_cast<long>(out.size() + 1) : 0l,
          static_cast<unsigned long>(h.lastError()));
-    return read ? 0 : 2;
+    return result == 0 ? 0 : 2;
 }
 
 }  // namespace touchman

@@ -25,27 +25,23 @@ const ExchangeStyle exchangeStyle{
 
 namespace {
 
-void pumpMessages()
-{
+void pumpMessages() {
     if (ui::Application* app = ui::Application::current())
         app->processMessages();
 }
 
-void enable(std::initializer_list<ui::Control*> controls, bool on)
-{
+void enable(std::initializer_list<ui::Control*> controls, bool on) {
     for (ui::Control* c : controls)
         c->setEnabled(on);
 }
 
 // Runs the handler a later behaviour attached to the control, as a click would.
-void runClick(ui::Clickable* c)
-{
+void runClick(ui::Clickable* c) {
     if (c->onClick)
         c->onClick();
 }
 
-void logSystem()
-{
+void logSystem() {
     platform::Host& h = platform::host();
     const platform::SystemInfo info = h.systemInfo();
     logf(" processorArchi=%x \n", static_cast<unsigned>(info.processorArchitecture));
@@ -57,8 +53,7 @@ void logSystem()
 
 }  // namespace
 
-TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash)
-{
+TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
     designWindow();
     m_link.dbg = dbg_f != 0;
     nodrv2_f = 0;
@@ -95,8 +90,7 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash)
 
 TForm1::~TForm1() { endMainWindow(m_link); }
 
-void TForm1::showSlot(int slot)
-{
+void TForm1::showSlot(int slot) {
     const TouchSettings& t = m_touch[slot];
     TouchPage& pg = m_page[slot];
     pg.enableTouch->setChecked((t.enable & 1) != 0);
@@ -115,8 +109,7 @@ void TForm1::showSlot(int slot)
     runClick(pg.beep);
 }
 
-void TForm1::FormShow()
-{
+void TForm1::FormShow() {
     logf(" in FormShow \n");
     showSlot(0);
     showSlot(1);
@@ -144,8 +137,7 @@ void TForm1::FormShow()
         PageControl1->setActivePage(TabSheet2);
 }
 
-void TForm1::Button7Click()
-{
+void TForm1::Button7Click() {
     logf(" in Button7Click \n");
     setEnabled(false);
     enable({Button7, Button3, Button4, BitBtn4}, false);
@@ -163,14 +155,12 @@ void TForm1::Button7Click()
     enable({Button7, Button2, Button8, Button5, BitBtn1, Button4, BitBtn4, Button3}, true);
 }
 
-void TForm1::Button3Click()
-{
+void TForm1::Button3Click() {
     Button7Click();
     close();
 }
 
-void TForm1::Button2Click()
-{
+void TForm1::Button2Click() {
     platform::host().beep(1000, 100);
     close();
 }

@@ -5,15 +5,13 @@
 
 namespace touchman {
 
-ui::UpDown* TForm1::ranged(ui::UpDown* u, int min, int max, int position)
-{
+ui::UpDown* TForm1::ranged(ui::UpDown* u, int min, int max, int position) {
     u->setRange(min, max);
     u->setPosition(position);
     return u;
 }
 
-void TForm1::designWindow()
-{
+void TForm1::designWindow() {
     setCaption(" Tormalin USB Dual-Touch Manager   v1.01");
     setBorderStyle(ui::BorderStyle::Single);
     setBorderIcons(ui::biSystemMenu | ui::biMinimize);
@@ -74,8 +72,7 @@ void TForm1::designWindow()
 
 // The page whose tab is hidden: the handlers still read and set its controls, and the
 // "General" group mirrors the ones the user needs.
-void TForm1::designGeneralPage()
-{
+void TForm1::designGeneralPage() {
     ui::TabSheet* p = TabSheet1;
     CheckBox3 = add<ui::CheckBox>(p, "CheckBox3", 24, 20, 240, 20, "Enable Touch_to_RightButton");
     Label2 = add<ui::Label>(p, "Label2", 44, 50, 170, 16, "Time delay for");

@@ -27,15 +27,13 @@ const SlotText slotText[2] = {
 
 }  // namespace
 
-void loadCaption(ui::Form& window, const char* name)
-{
+void loadCaption(ui::Form& window, const char* name) {
     if (const std::optional<std::string> text = captionLine(name))
         window.setCaption(*text);
     logf(" caption=%s \n", window.caption().c_str());
 }
 
-std::string dateStamp()
-{
+std::string dateStamp() {
     platform::Host& h = platform::host();
     std::time_t modified = 0;
     // Started from elsewhere, the program's own file tells its date.
@@ -48,8 +46,7 @@ std::string dateStamp()
     return t.substr(8, 2) + t.substr(4, 3) + t.substr(11, 2) + t.substr(14, 2);
 }
 
-void TForm1::surveyMonitors()
-{
+void TForm1::surveyMonitors() {
     const std::vector<platform::Monitor> monitors = ui::screen().monitors();
     logf(" MonitorCount=%d \n", static_cast<int>(monitors.size()));
     int primary = 0;
@@ -71,8 +68,7 @@ void TForm1::surveyMonitors()
     logf(" primary j=%d \n", primary);
 }
 
-int TForm1::readControllers()
-{
+int TForm1::readControllers() {
     // A family's second identifier is tried only when the first one could not be read;
     // its log line is written either way.
     auto family = [this](const char* tag, const std::array<long, 2>& pids) {
@@ -92,8 +88,7 @@ int TForm1::readControllers()
     return family("getpage2", secondaryFamily);
 }
 
-int TForm1::takePage(long pid)
-{
+int TForm1::takePage(long pid) {
     PageRead page;
     const int r = getPage(m_link, pid, m_tchCnt, m_swapTch, page);
     if (r == 0)
@@ -101,8 +96,7 @@ int TForm1::takePage(long pid)
     return r;
 }
 
-void TForm1::showPage(const PageRead& page)
-{
+void TForm1::showPage(const PageRead& page) {
     const int s = m_tchCnt;
     m_pid[s] = page.pid;
     m_rs[s] = page.rs;
@@ -146,8 +140,7 @@ void TForm1::showPage(const PageRead& page)
     ++m_tchCnt;
 }
 
-PageWrite TForm1::pageToWrite(int slot) const
-{
+PageWrite TForm1::pageToWrite(int slot) const {
     const TouchPage& pg = m_page[slot];
     PageWrite page;
     page.slot = slot;
@@ -164,8 +157,7 @@ PageWrite TForm1::pageToWrite(int slot) const
     return page;
 }
 
-void TForm1::layOut()
-{
+void TForm1::layOut() {
     PageControl1->setTabWidth(PageControl1->width() / 4 - 3);
     Image3->setLeft(GroupBox5->left());
     Image1->setLeft(PageControl1->left() + PageControl1->width() - Image1->width() + 10);
@@ -179,8 +171,7 @@ void TForm1::layOut()
     }
 }
 
-void TForm1::setEdgeBoxes()
-{
+void TForm1::setEdgeBoxes() {
     logf(" m_acc=%x, %x \n", static_cast<unsigned>(m_acc[0]), static_cast<unsigned>(m_acc[1]));
     for (int s = 0; s < 2; ++s) {
         TouchPage& pg = m_page[s];

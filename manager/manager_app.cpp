@@ -6,8 +6,7 @@
 
 namespace touchman {
 
-int runManager(ui::Mode mode)
-{
+int runManager(ui::Mode mode) {
     return runProgram(mode, "Tormalin USB Touch Manager", "???", [](ui::Application& app) {
         TForm2 splash;
         splash.show();

@@ -2,8 +2,7 @@
 
 namespace touchman {
 
-TForm2::TForm2() : ui::Form("TForm2")
-{
+TForm2::TForm2() : ui::Form("TForm2") {
     setCaption(" Tormalin USB Dual Touch Manager");
     setBorderStyle(ui::BorderStyle::Single);
     setBorderIcons(0);

@@ -15,16 +15,14 @@ namespace {
 
 const char* const renamedFile = "c:\\longtap.xxx";
 
-int refuse(const char* text, int code)
-{
+int refuse(const char* text, int code) {
     platform::host().messageBox(text, managerTitle, platform::boxOk);
     return code;
 }
 
 }  // namespace
 
-chkusbResult chkusb(long pid)
-{
+chkusbResult chkusb(long pid) {
     if (dbg_f)
         return usbOpened;
     platform::Host& h = platform::host();
@@ -53,8 +51,7 @@ chkusbResult chkusb(long pid)
     return opened ? usbOpenRefused : usbOpened;
 }
 
-int settingsFileTest()
-{
+int settingsFileTest() {
     platform::Host& h = platform::host();
     // A file that passes the permission test but cannot be opened for reading and
     // writing is rewritten as well.
@@ -76,8 +73,7 @@ int settingsFileTest()
     return 0;
 }
 
-int startManager(const EntryArgs& args)
-{
+int startManager(const EntryArgs& args) {
     platform::Host& h = platform::host();
     dbg_f = hasFlag(args.commandLine, "-d");
     date_f = hasFlag(args.commandLine, "-f");

@@ -66,8 +66,7 @@ const ui::Color glyphKey = ui::rgb(255, 0, 255);
 
 }  // namespace
 
-void TForm1::designTouchPage(int slot)
-{
+void TForm1::designTouchPage(int slot) {
     const PageNames& n = pageNames[slot];
     TouchPage& pg = m_page[slot];
     const int w = pg.sheet->width();

@@ -17,8 +17,7 @@ struct TouchSettings {
 };
 
 // The eight settings from reply bytes 8 to 15, each taken unsigned.
-inline TouchSettings touchSettingsFrom(const unsigned char* reply)
-{
+inline TouchSettings touchSettingsFrom(const unsigned char* reply) {
     TouchSettings t;
     t.enable = reply[8];
     t.dots = reply[9];

@@ -33,6 +33,8 @@ public:
     virtual bool writeString(const std::string& name, const std::string& value) = 0;
     virtual bool writeInt(const std::string& name, std::int32_t value) = 0;
     virtual bool deleteValue(const std::string& name) = 0;
+    // Writes the key's changes through to the registry's store now.
+    virtual bool flush() = 0;
 };
 
 struct Monitor {

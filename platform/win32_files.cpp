@@ -23,10 +23,15 @@ bool Win32Host::renameFile(const std::string& from, const std::string& to) {
 
 bool Win32Host::removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
+// Whatever its length: callers such as dirlines apply their own limits.
 std::string Win32Host::currentDirectory() {
-    char path[MAX_PATH];
-    DWORD n = GetCurrentDirectoryA(MAX_PATH, path);
-    return n > 0 && n < MAX_PATH ? std::string(path, n) : std::string();
+    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
+    if (needed == 0) return {};
+    std::string path(needed, '\0');
+    const DWORD n = GetCurrentDirectoryA(needed, path.data());
+    if (n == 0 || n >= needed) return {};
+    path.resize(n);
+    return path;
 }
 
 bool Win32Host::fileTime(const std::string& path, std::time_t& modified) {

@@ -100,6 +100,8 @@ public:
         return done(RegDeleteValueA(m_key, name.c_str()));
     }
 
+    bool flush() override { return done(RegFlushKey(m_key)); }
+
 private:
     HKEY m_key;
 };

@@ -13,7 +13,7 @@ enum class FakeEventKind {
     Beep, Box, Pause, Run, Find, Post, Forward,
     Load, Proc, Free,
     CursorLoad, SystemCursor, SetCursor, ShowCursor,
-    RegCreate, RegSet, RegDelete,
+    RegCreate, RegSet, RegDelete, RegFlush,
 };
 
 struct FakeEvent {

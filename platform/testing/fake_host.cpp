@@ -132,6 +132,10 @@ void FakeHost::setReadOnly(const std::string& windowsPath, bool readOnly) {
 
 void FakeHost::refuseRenames(bool refuse) { m_refuseRenames = refuse; }
 
+void FakeHost::refuseOpening(const std::string& windowsPath, const std::string& mode) {
+    m_refusedOpens.insert({m_paths->windowsForm(windowsPath), mode});
+}
+
 void FakeHost::setFileTime(const std::string& windowsPath, std::time_t modified) {
     m_fileTimes[m_paths->windowsForm(windowsPath)] = modified;
 }
@@ -139,6 +143,10 @@ void FakeHost::setFileTime(const std::string& windowsPath, std::time_t modified)
 void FakeHost::setProgramPath(const std::string& windowsPath) { m_programPath = windowsPath; }
 
 File FakeHost::openFile(const std::string& path, const char* mode) {
+    if (m_refusedOpens.count({m_paths->windowsForm(path), mode})) {
+        m_lastError = 32;  // sharing violation
+        return nullptr;
+    }
     if (writes(mode) && m_readOnly.count(m_paths->windowsForm(path))) {
         m_lastError = 5;  // access denied
         return nullptr;
@@ -196,7 +204,10 @@ void FakeHost::schedule(unsigned afterMs, std::function<void()> action) {
     m_scheduled.push_back(Scheduled{m_clockMs + afterMs, std::move(action)});
 }
 
-std::string FakeHost::ctimeText(std::time_t t) { return platform::ctimeText(civilFromTime(t)); }
+// As the Windows run time, which converts no time before 1970.
+std::string FakeHost::ctimeText(std::time_t t) {
+    return t < 0 ? std::string() : platform::ctimeText(civilFromTime(t));
+}
 
 void FakeHost::pause(unsigned ms) {
     record(FakeEventKind::Pause, "pause " + std::to_string(ms)).a = ms;

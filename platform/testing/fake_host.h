@@ -34,6 +34,8 @@ public:
     std::string readFile(const std::string& windowsPath) const;  // "" when missing
     void setReadOnly(const std::string& windowsPath, bool readOnly = true);
     void refuseRenames(bool refuse = true);
+    // Opening the file with exactly this mode fails (held open by another program, say).
+    void refuseOpening(const std::string& windowsPath, const std::string& mode);
     void setFileTime(const std::string& windowsPath, std::time_t modified);
     void setProgramPath(const std::string& windowsPath);  // default "C:\\TOUCH\\program.exe"
 
@@ -51,7 +53,8 @@ public:
     void refuseRegistryWrites(bool refuse = true);  // opening for writing fails
     void setLastError(long code) { m_lastError = code; }
 
-    // --- Time. Calendar time starts at Mon Jan 05 09:07:03 2015, read as local time.
+    // --- Time. Calendar time starts at Mon Jan 05 09:07:03 2015, read as local time; a time
+    // before 1970 has no text.
     void setNow(std::time_t t);
     void setTickCount(std::uint32_t ticks) { m_ticks = ticks; }
     static std::time_t calendarTime(int year, int month, int day, int hour, int minute,
@@ -165,6 +168,7 @@ private:
     std::set<std::string> m_readOnly;
     std::map<std::string, std::time_t> m_fileTimes;
     bool m_refuseRenames = false;
+    std::set<std::pair<std::string, std::string>> m_refusedOpens;
     std::string m_programPath = "C:\\TOUCH\\program.exe";
 
     FakeRegistry m_registry;

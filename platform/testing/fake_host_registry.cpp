@@ -75,6 +75,11 @@ public:
         return true;
     }
 
+    bool flush() override {
+        m_host.record(FakeEventKind::RegFlush, "reg flush " + m_name).text = m_name;
+        return done(true);
+    }
+
 private:
     // Registry calls leave their result code as the last error.
     bool done(bool ok, long failure = 0) {

@@ -12,16 +12,14 @@ namespace {
 const std::string dirlinesExe = robot::windowsPath(KIT_DIST_DIR "/dirlines.exe");
 
 // Runs a batch script with cmd.exe in the given folder and waits for it.
-void runBatch(const std::string& folder, const std::string& name, const std::string& script)
-{
+void runBatch(const std::string& folder, const std::string& name, const std::string& script) {
     writeFile(folder + "\\" + name, script);
     robot::Program cmd("cmd.exe /c \"" + name + "\"", folder);
     ASSERT_TRUE(cmd.started());
     ASSERT_TRUE(cmd.waitExit(60000));
 }
 
-TEST(DirLinesE2E, CdLineLandsInAFolderWithABlank)
-{
+TEST(DirLinesE2E, CdLineLandsInAFolderWithABlank) {
     const std::string folder = "C:\\dirlines e2e\\install dir";
     CreateDirectoryA("C:\\dirlines e2e", nullptr);
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -38,16 +36,14 @@ TEST(DirLinesE2E, CdLineLandsInAFolderWithABlank)
     EXPECT_EQ(readAll("C:\\dirlines-landed.txt"), folder + "\r\n");
 }
 
-TEST(DirLinesE2E, UninstallLineInADriveRootHasTwoBackslashes)
-{
+TEST(DirLinesE2E, UninstallLineInADriveRootHasTwoBackslashes) {
     DeleteFileA("C:\\dirlines-root.txt");
     runBatch("C:\\", "dirlines-root.bat",
              "@\"" + dirlinesExe + "\" -2 > dirlines-root.txt\r\n");
     EXPECT_EQ(readAll("C:\\dirlines-root.txt"), "\"C:\\\\uninst.bat\" \r\n");
 }
 
-TEST(DirLinesE2E, UnknownOptionPrintsNothingAndExitsZero)
-{
+TEST(DirLinesE2E, UnknownOptionPrintsNothingAndExitsZero) {
     DeleteFileA("C:\\dirlines-code.txt");
     runBatch("C:\\", "dirlines-code.bat",
              "@\"" + dirlinesExe + "\" -4 > dirlines-none.txt\r\n"

@@ -22,20 +22,17 @@ protected:
     void SetUp() override { prepare("touchacc", {"touchacc.ini", "touchacc.exe"}); }
 
     // Starts the tool from the working folder and waits for its window.
-    void start(const std::string& args = "", const std::string& exe = touchaccExe)
-    {
+    void start(const std::string& args = "", const std::string& exe = touchaccExe) {
         ProgramTest::start(exe, args, startTimeoutMs);
     }
 
     // The set commands that reached the controller pid.
-    std::vector<std::string> setBlocks(const std::string& pid)
-    {
+    std::vector<std::string> setBlocks(const std::string& pid) {
         return fileLines(journal, "WriteTP " + pid + " 44315f736574");  // "D1_set"
     }
 };
 
-TEST_F(EdgeToolE2E, ShowsTheControllerEditsItAndReadsTheNewValuesBack)
-{
+TEST_F(EdgeToolE2E, ShowsTheControllerEditsItAndReadsTheNewValuesBack) {
     writeFile(state, "pid=a000 version=1,0,3 edge=2 margins=11,22,33,44 comp=55,66,77,88\n"
                      "pid=a200\n");
     start();
@@ -73,8 +70,7 @@ TEST_F(EdgeToolE2E, ShowsTheControllerEditsItAndReadsTheNewValuesBack)
     EXPECT_EQ(setBlocks("a000").size(), 2u);
 }
 
-TEST_F(EdgeToolE2E, SecondFamilyFlagBindsTheOnlyMemberPresent)
-{
+TEST_F(EdgeToolE2E, SecondFamilyFlagBindsTheOnlyMemberPresent) {
     writeFile(state, "pid=aa00 version=2,0,1 edge=16 margins=1,2,3,4 comp=5,6,7,8\n");
     start("-8");
     EXPECT_EQ(robot::text(form), designCaption + ".201");
@@ -89,8 +85,7 @@ TEST_F(EdgeToolE2E, SecondFamilyFlagBindsTheOnlyMemberPresent)
                                  }));
 }
 
-TEST_F(EdgeToolE2E, WithoutTheLibraryTheCaptionEndsInQueryAndApplySendsNothing)
-{
+TEST_F(EdgeToolE2E, WithoutTheLibraryTheCaptionEndsInQueryAndApplySendsNothing) {
     // A copy of the program in a folder without padlink.dll, where Windows looks first.
     const std::string lonely = workDir + "\\touchacc.exe";
     ASSERT_TRUE(CopyFileA(touchaccExe.c_str(), lonely.c_str(), FALSE));
@@ -105,8 +100,7 @@ TEST_F(EdgeToolE2E, WithoutTheLibraryTheCaptionEndsInQueryAndApplySendsNothing)
     EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(EdgeToolE2E, DebugModeLogsToTheDriveRootAndReachesNoController)
-{
+TEST_F(EdgeToolE2E, DebugModeLogsToTheDriveRootAndReachesNoController) {
     // The working folder is on C:, so the log is the one in C:'s root; it is used only
     // because it exists, and a run is appended to it.
     const std::string log = "C:\\touchacc.log";

@@ -26,8 +26,7 @@ const char* const hidusbEnum = "SYSTEM\\CurrentControlSet\\Services\\hidusb\\Enu
 const char* const usbA200 = "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_7B94&PID_A200";
 const char* const hidA200 = "SYSTEM\\CurrentControlSet\\Enum\\HID\\Vid_7b94&Pid_a200";
 
-void setValue(const std::string& key, const char* name, DWORD type, const std::string& data)
-{
+void setValue(const std::string& key, const char* name, DWORD type, const std::string& data) {
     HKEY k = nullptr;
     ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE,
                               nullptr, &k, nullptr),
@@ -42,8 +41,7 @@ void setValue(const std::string& key, const char* name, DWORD type, const std::s
 class ManagerE2E : public ProgramTest {
 protected:
     void SetUp() override { prepare("touchman", {"touchman.ini"}); }
-    void TearDown() override
-    {
+    void TearDown() override {
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hidusbEnum, "0");
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, usbA200);
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, hidA200);
@@ -51,14 +49,12 @@ protected:
 
     void launch(const std::string& args = "") { ProgramTest::launch(touchmanExe, args); }
     // Starts the manager in the working folder and waits for its main window.
-    void start(const std::string& args = "")
-    {
+    void start(const std::string& args = "") {
         ProgramTest::start(touchmanExe, args, startTimeoutMs);
     }
 };
 
-TEST_F(ManagerE2E, OpensWithBothTabsAndTheFirmwareOfBoth)
-{
+TEST_F(ManagerE2E, OpensWithBothTabsAndTheFirmwareOfBoth) {
     writeFile(state, "pid=a000 version=3,9,5\npid=a200 version=4,0,1\n");
     start();
     EXPECT_EQ(robot::text(form), " Tormalin USB Dual-Touch Manager   v1.01");
@@ -81,8 +77,7 @@ TEST_F(ManagerE2E, OpensWithBothTabsAndTheFirmwareOfBoth)
     finishWith("Button2");
 }
 
-TEST_F(ManagerE2E, ApplyWritesBothSlotsSixCommands)
-{
+TEST_F(ManagerE2E, ApplyWritesBothSlotsSixCommands) {
     writeFile(state,
               "pid=a000 version=3,9,5 settings=5,40,51,2,1,30,90,7 suspend=1 startup=9 edge=11 "
               "margins=10,20,30,40 comp=1,2,3,4\n"
@@ -117,8 +112,7 @@ TEST_F(ManagerE2E, ApplyWritesBothSlotsSixCommands)
     finishWith("Button2");
 }
 
-TEST_F(ManagerE2E, CancelSendsNothing)
-{
+TEST_F(ManagerE2E, CancelSendsNothing) {
     writeFile(state, "pid=a000\npid=a200\n");
     start();
     DeleteFileA(journal.c_str());
@@ -126,8 +120,7 @@ TEST_F(ManagerE2E, CancelSendsNothing)
     EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(ManagerE2E, BothPrimariesAreRefused)
-{
+TEST_F(ManagerE2E, BothPrimariesAreRefused) {
     writeFile(state, "pid=a000\npid=a800\npid=a200\n");
     launch();
     EXPECT_EQ(robot::dismissBox(title, startTimeoutMs, program->id()),
@@ -136,8 +129,7 @@ TEST_F(ManagerE2E, BothPrimariesAreRefused)
     EXPECT_EQ(program->exitCode(), 2u);
 }
 
-TEST_F(ManagerE2E, AMissingSettingsFileIsCreated)
-{
+TEST_F(ManagerE2E, AMissingSettingsFileIsCreated) {
     writeFile(state, "pid=a000\n");
     DeleteFileA(settingsFile);
     start();
@@ -146,8 +138,7 @@ TEST_F(ManagerE2E, AMissingSettingsFileIsCreated)
     finishWith("Button2");
 }
 
-TEST_F(ManagerE2E, TheCaptionFileWinsOverTheDateStamp)
-{
+TEST_F(ManagerE2E, TheCaptionFileWinsOverTheDateStamp) {
     writeFile(state, "pid=a000\n");
     writeFile(workDir + "\\touchman.ini", "My Touch\r\nsecond line\r\n");
     start("-f");
@@ -155,8 +146,7 @@ TEST_F(ManagerE2E, TheCaptionFileWinsOverTheDateStamp)
     finishWith("Button2");
 }
 
-TEST_F(ManagerE2E, InstallDriverIsOfferedOnlyWhenTheSecondTouchLacksItsDriver)
-{
+TEST_F(ManagerE2E, InstallDriverIsOfferedOnlyWhenTheSecondTouchLacksItsDriver) {
     const struct {
         bool filter;
         bool installEnabled;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/host.h"
 
@@ -92,6 +93,25 @@ TEST(PlatformWin32Files, ProgramPathAndCurrentDirectory) {
     std::string cwd = h.currentDirectory();
     ASSERT_GE(cwd.size(), 3u);
     EXPECT_EQ(cwd[1], ':');
+}
+
+TEST(PlatformWin32Files, ACurrentDirectoryLongerThanMaxPathComesWhole) {
+    Host& h = host();
+    const std::string before = h.currentDirectory();
+    TempFolder dir;
+    std::string path = dir / std::string(40, 'd');
+    std::vector<std::string> made;
+    for (;;) {
+        ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr)) << path.size();
+        made.push_back(path);
+        if (path.size() > 400) break;
+        path += "\\" + std::string(40, 'd');
+    }
+    ASSERT_TRUE(SetCurrentDirectoryA(path.c_str()));
+    EXPECT_EQ(lower(h.currentDirectory()), lower(path));
+    SetCurrentDirectoryA(before.c_str());
+    for (auto it = made.rbegin(); it != made.rend(); ++it)
+        RemoveDirectoryA(it->c_str());
 }
 
 TEST(PlatformWin32Registry, RoundTripUnderTheCurrentUser) {

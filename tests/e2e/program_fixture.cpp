@@ -3,21 +3,18 @@
 #include <fstream>
 #include <sstream>
 
-std::string readAll(const std::string& path)
-{
+std::string readAll(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream s;
     s << in.rdbuf();
     return s.str();
 }
 
-void writeFile(const std::string& path, const std::string& text)
-{
+void writeFile(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::vector<std::string> fileLines(const std::string& path, const std::string& prefix)
-{
+std::vector<std::string> fileLines(const std::string& path, const std::string& prefix) {
     std::istringstream in(readAll(path));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
@@ -28,8 +25,7 @@ std::vector<std::string> fileLines(const std::string& path, const std::string& p
 }
 
 void ProgramTest::prepare(const std::string& programName,
-                          std::initializer_list<std::string> leftovers)
-{
+                          std::initializer_list<std::string> leftovers) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     workDir = std::string(temp) + programName + "-" +
@@ -45,30 +41,26 @@ void ProgramTest::prepare(const std::string& programName,
     SetEnvironmentVariableA("PADLINK_SIM_JOURNAL", nullptr);
 }
 
-void ProgramTest::launch(const std::string& exe, const std::string& args)
-{
+void ProgramTest::launch(const std::string& exe, const std::string& args) {
     program = std::make_unique<robot::Program>("\"" + exe + "\" " + args, workDir);
     ASSERT_TRUE(program->started())
         << "CreateProcess error " << program->startError();
 }
 
-void ProgramTest::start(const std::string& exe, const std::string& args, int timeoutMs)
-{
+void ProgramTest::start(const std::string& exe, const std::string& args, int timeoutMs) {
     launch(exe, args);
     form = program->window("TForm1", "", timeoutMs);
     ASSERT_NE(form, nullptr);
     ASSERT_TRUE(robot::settle(form));
 }
 
-HWND ProgramTest::control(const std::string& name)
-{
+HWND ProgramTest::control(const std::string& name) {
     HWND h = robot::findControl(form, name);
     EXPECT_NE(h, nullptr) << name;
     return h;
 }
 
-void ProgramTest::finishWith(const std::string& button)
-{
+void ProgramTest::finishWith(const std::string& button) {
     robot::click(control(button));
     ASSERT_TRUE(program->waitExit());
     EXPECT_EQ(program->exitCode(), 0u);

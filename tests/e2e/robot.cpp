@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "ui/win32/robot_protocol.h"
+
 namespace robot {
 
 namespace {
@@ -159,7 +161,7 @@ HWND findControl(HWND window, const std::string& name, int timeoutMs) {
 }
 
 std::string controlName(HWND control) {
-    auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(control, L"ControlName")));
+    auto atom = static_cast<ATOM>(reinterpret_cast<UINT_PTR>(GetPropW(control, ui::robot_protocol::controlNameProp)));
     if (!atom) return {};
     wchar_t buf[256];
     UINT n = GlobalGetAtomNameW(atom, buf, 256);
@@ -167,8 +169,8 @@ std::string controlName(HWND control) {
 }
 
 bool settle(HWND window, int timeoutMs) {
-    static const UINT pendingQuery = RegisterWindowMessageW(L"KitUiPending");
-    static const UINT markMessage = RegisterWindowMessageW(L"KitUiMark");
+    static const UINT pendingQuery = RegisterWindowMessageW(ui::robot_protocol::pendingMessage);
+    static const UINT markMessage = RegisterWindowMessageW(ui::robot_protocol::markMessage);
     static WPARAM lastMark = 0;
     HWND form = formOf(window);
     WPARAM mark = ++lastMark;

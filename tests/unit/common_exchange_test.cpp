@@ -38,8 +38,7 @@ struct Device {
 };
 Device* device = nullptr;
 
-int PADLINK_CALL fakeSetID(int a, int pid, int c)
-{
+int PADLINK_CALL fakeSetID(int a, int pid, int c) {
     char line[40];
     std::snprintf(line, sizeof line, "SetID %d %x %d", a, pid, c);
     device->calls.push_back(line);
@@ -47,16 +46,14 @@ int PADLINK_CALL fakeSetID(int a, int pid, int c)
 }
 int PADLINK_CALL fakeOpen() { device->calls.push_back("OpenPadlink"); return device->openResult; }
 int PADLINK_CALL fakeClose() { device->calls.push_back("ClosePadlink"); return 0; }
-int PADLINK_CALL fakeWrite(unsigned char* block)
-{
+int PADLINK_CALL fakeWrite(unsigned char* block) {
     device->calls.push_back("WriteTP");
     std::array<unsigned char, 32> b;
     std::memcpy(b.data(), block, 32);
     device->written.push_back(b);
     return 0;
 }
-int PADLINK_CALL fakeRead(unsigned char* block)
-{
+int PADLINK_CALL fakeRead(unsigned char* block) {
     device->calls.push_back("ReadTP");
     std::memcpy(device->seenByRead.data(), block, 32);
     std::memcpy(block, device->reply.data(), 32);
@@ -65,19 +62,16 @@ int PADLINK_CALL fakeRead(unsigned char* block)
 
 class Exchange : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
+    void SetUp() override {
         device = &dev;
         std::memset(cmdBuf, 0, sizeof cmdBuf);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         closeLog();
         device = nullptr;
     }
 
-    void installLibrary(const std::string& missing = "")
-    {
+    void installLibrary(const std::string& missing = "") {
         std::map<std::string, void*> entries = {
             {"SetID", reinterpret_cast<void*>(&fakeSetID)},
             {"OpenPadlink", reinterpret_cast<void*>(&fakeOpen)},
@@ -89,13 +83,11 @@ protected:
         host.addLibrary("padlink.dll", entries);
     }
 
-    void openLogFile(const char* mode = "a+")
-    {
+    void openLogFile(const char* mode = "a+") {
         host.writeFile("\\test.log", "");
         ASSERT_TRUE(openLog("\\test.log", mode));
     }
-    std::string logText()
-    {
+    std::string logText() {
         logFlush();
         return host.readFile("\\test.log");
     }
@@ -106,8 +98,7 @@ protected:
 
 class MissingEntry : public Exchange, public ::testing::WithParamInterface<std::pair<const char*, chkusbResult>> {};
 
-TEST_P(MissingEntry, OpenusbReportsTheFirstMissingEntryAndReleasesTheLibrary)
-{
+TEST_P(MissingEntry, OpenusbReportsTheFirstMissingEntryAndReleasesTheLibrary) {
     installLibrary(GetParam().first);
     Padlink pl{&managerStyle};
     EXPECT_EQ(openusb(pl, 0xA000), GetParam().second);
@@ -125,8 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                       std::make_pair("SetID", usbNoSetID)),
     [](const auto& info) { return std::string("No") + info.param.first; });
 
-TEST_F(Exchange, OpenusbOpensOrClosesAndReleases)
-{
+TEST_F(Exchange, OpenusbOpensOrClosesAndReleases) {
     installLibrary();
     Padlink pl{&managerStyle};
     EXPECT_EQ(openusb(pl, 0xA200), usbOpened);
@@ -143,8 +133,7 @@ TEST_F(Exchange, OpenusbOpensOrClosesAndReleases)
     EXPECT_EQ(host.openLibraries(), 0);
 }
 
-TEST_F(Exchange, OpenusbWithoutLibraryOrInDebugMode)
-{
+TEST_F(Exchange, OpenusbWithoutLibraryOrInDebugMode) {
     Padlink pl{&managerStyle};
     EXPECT_EQ(openusb(pl, 0xA000), usbNoLibrary);
     pl.dbg = true;
@@ -155,8 +144,7 @@ TEST_F(Exchange, OpenusbWithoutLibraryOrInDebugMode)
     EXPECT_TRUE(dev.calls.empty());
 }
 
-TEST_F(Exchange, OpenusbLogLinesOfManagerAndEdgeTool)
-{
+TEST_F(Exchange, OpenusbLogLinesOfManagerAndEdgeTool) {
     installLibrary();
     openLogFile();
     Padlink manager{&managerStyle};
@@ -180,8 +168,7 @@ TEST_F(Exchange, OpenusbLogLinesOfManagerAndEdgeTool)
     EXPECT_NE(logText().find(" in openusb( aa00 ) \n"), std::string::npos);
 }
 
-TEST_F(Exchange, WrtpOfEachProgramClearsSendsAndReadsAsItsCopyDoes)
-{
+TEST_F(Exchange, WrtpOfEachProgramClearsSendsAndReadsAsItsCopyDoes) {
     installLibrary();
     dev.reply.fill(0);
     std::memcpy(dev.reply.data(), " D", 2);
@@ -220,8 +207,7 @@ TEST_F(Exchange, WrtpOfEachProgramClearsSendsAndReadsAsItsCopyDoes)
     }
 }
 
-TEST_F(Exchange, WrtpWithoutBindingLeavesZerosOrInDebugModeLeavesTheBuffer)
-{
+TEST_F(Exchange, WrtpWithoutBindingLeavesZerosOrInDebugModeLeavesTheBuffer) {
     std::memset(cmdBuf, 0x77, sizeof cmdBuf);
     Padlink tool{&toolStyle};
     wrtp(tool, "D1_readedge");
@@ -244,8 +230,7 @@ TEST_F(Exchange, WrtpWithoutBindingLeavesZerosOrInDebugModeLeavesTheBuffer)
     EXPECT_TRUE(host.pauses().empty());
 }
 
-TEST_F(Exchange, WrtpDumpLinesShowTheSeventeenBytesInEachProgramsForm)
-{
+TEST_F(Exchange, WrtpDumpLinesShowTheSeventeenBytesInEachProgramsForm) {
     installLibrary();
     dev.reply.fill(0);
     std::memcpy(dev.reply.data(), " D", 2);
@@ -276,8 +261,7 @@ TEST_F(Exchange, WrtpDumpLinesShowTheSeventeenBytesInEachProgramsForm)
     closeusb(tool);
 }
 
-TEST_F(Exchange, ComposedCommandCarriesValuesRightAfterTheName)
-{
+TEST_F(Exchange, ComposedCommandCarriesValuesRightAfterTheName) {
     std::memset(cmdBuf, 0x77, sizeof cmdBuf);
     composeCommand("D1_buzopt", {1, 0x11E, 12, 0xA8, 85});
     const unsigned char expected[17] = {'D', '1', '_', 'b', 'u', 'z', 'o', 'p', 't',
@@ -289,8 +273,7 @@ TEST_F(Exchange, ComposedCommandCarriesValuesRightAfterTheName)
     EXPECT_EQ(cmdBuf[31], 0);
 }
 
-TEST_F(Exchange, LogIsUsedOnlyWhenItsFileExists)
-{
+TEST_F(Exchange, LogIsUsedOnlyWhenItsFileExists) {
     EXPECT_FALSE(openLog("\\test.log", "a+"));
     EXPECT_FALSE(host.fileExists("\\test.log"));
 

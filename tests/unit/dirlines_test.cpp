@@ -7,8 +7,7 @@
 
 namespace {
 
-std::string printed(const char* arg, const std::string& dir)
-{
+std::string printed(const char* arg, const std::string& dir) {
     std::FILE* f = std::tmpfile();
     printDirLine(f, arg, dir);
     std::string out(static_cast<std::size_t>(std::ftell(f)), '\0');
@@ -23,8 +22,7 @@ struct LineCase {
     const char* expected;
 };
 
-TEST(DirLines, FirstTwoCharactersOfTheFirstArgumentChooseTheLine)
-{
+TEST(DirLines, FirstTwoCharactersOfTheFirstArgumentChooseTheLine) {
     const std::string dir = "C:\\Program Files\\Touch Kit";
     const LineCase cases[] = {
         {nullptr, "C:\\Program Files\\Touch Kit \n"},
@@ -41,13 +39,11 @@ TEST(DirLines, FirstTwoCharactersOfTheFirstArgumentChooseTheLine)
         EXPECT_EQ(printed(c.arg, dir), c.expected) << "argument " << (c.arg ? c.arg : "(none)");
 }
 
-TEST(DirLines, DriveRootGivesTwoBackslashesBeforeTheScript)
-{
+TEST(DirLines, DriveRootGivesTwoBackslashesBeforeTheScript) {
     EXPECT_EQ(printed("-2", "C:\\"), "\"C:\\\\uninst.bat\" \n");
 }
 
-TEST(DirLines, DirectoryThatDoesNotFitTheBufferPrintsAnEmptyPath)
-{
+TEST(DirLines, DirectoryThatDoesNotFitTheBufferPrintsAnEmptyPath) {
     const std::string fits(1023, 'a');
     EXPECT_EQ(printed(nullptr, fits), fits + " \n");
     EXPECT_EQ(printed("-1", std::string(1024, 'a')), "cd \"\" \n");

@@ -3,8 +3,7 @@
 #include "common/debug_log.h"
 #include "edgetool/edge_form.h"
 #include "edgetool/flags.h"
-#include "platform/testing/fake_host.h"
-#include "simulator/fake_padlink.h"
+#include "tests/support/terminal.h"
 
 #include <gtest/gtest.h>
 
@@ -17,54 +16,47 @@ namespace {
 
 using touchacc::TForm1;
 
-class EdgeEditor : public ::testing::Test {
+class EdgeEditor : public ::testing::Test, public support::Terminal {
 protected:
+    EdgeEditor() { padlink.emplace(sim::defaultBank()); }
     void TearDown() override { closeLog(); }
 
     // Builds and shows the window as the program does.
-    std::unique_ptr<TForm1> start(const char* commandLine = "", bool library = true)
-    {
+    std::unique_ptr<TForm1> start(const char* commandLine = "", bool library = true) {
         if (library)
-            host.addLibrary("padlink.dll", pad.entries());
+            host.addLibrary("padlink.dll", padlink->entries());
         touchacc::readFlags(commandLine);
         auto form = std::make_unique<TForm1>();
         form->show();
         return form;
     }
 
-    sim::Controller& a000() { return pad.controller(0xA000); }
+    sim::Controller& a000() { return padlink->controller(0xA000); }
 
     // What the window sent after start-up.
-    std::vector<std::string> sent() { return pad.journalLines("WriteTP a000 44315f736574"); }
+    std::vector<std::string> sent() { return padlink->journalLines("WriteTP a000 44315f736574"); }
 
-    std::vector<std::string> editTexts(const TForm1& f)
-    {
+    std::vector<std::string> editTexts(const TForm1& f) {
         std::vector<std::string> texts;
         for (const ui::Edit* e :
              {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8})
             texts.push_back(e->text());
         return texts;
     }
-    std::vector<int> positions(const TForm1& f)
-    {
+    std::vector<int> positions(const TForm1& f) {
         std::vector<int> p;
         for (const ui::UpDown* u : {f.UpDown1, f.UpDown2, f.UpDown3, f.UpDown4, f.UpDown5,
                                     f.UpDown6, f.UpDown7, f.UpDown8})
             p.push_back(u->position());
         return p;
     }
-    std::vector<bool> checks(const TForm1& f)
-    {
+    std::vector<bool> checks(const TForm1& f) {
         return {f.CheckBox1->checked(), f.CheckBox2->checked(), f.CheckBox3->checked(),
                 f.CheckBox4->checked()};
     }
-
-    platform::FakeHost host;
-    sim::FakePadlink pad;
 };
 
-TEST_F(EdgeEditor, ReadValuesLandInTheEditorsAndGoBackWithTheSwitchRule)
-{
+TEST_F(EdgeEditor, ReadValuesLandInTheEditorsAndGoBackWithTheSwitchRule) {
     struct Case {
         int reported;
         std::vector<bool> boxes;  // Left, Right, Top, Bottom
@@ -79,7 +71,7 @@ TEST_F(EdgeEditor, ReadValuesLandInTheEditorsAndGoBackWithTheSwitchRule)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.reported);
-        pad.clearJournal();
+        padlink->clearJournal();
         a000().edgeMask = static_cast<std::uint8_t>(c.reported);
         a000().margins = {{11, 22, 33, 200}};  // top, bottom, left, right
         a000().comp = {{44, 55, 66, 0}};
@@ -96,8 +88,7 @@ TEST_F(EdgeEditor, ReadValuesLandInTheEditorsAndGoBackWithTheSwitchRule)
     }
 }
 
-TEST_F(EdgeEditor, EditTakesADecimalFrom0To255AndElse0)
-{
+TEST_F(EdgeEditor, EditTakesADecimalFrom0To255AndElse0) {
     struct Case {
         const char* typed;
         const char* shown;
@@ -118,8 +109,7 @@ TEST_F(EdgeEditor, EditTakesADecimalFrom0To255AndElse0)
     }
 }
 
-TEST_F(EdgeEditor, UpDownStepsItsRowWithinTheRange)
-{
+TEST_F(EdgeEditor, UpDownStepsItsRowWithinTheRange) {
     a000().comp = {{50, 0, 50, 255}};  // bottom compensation 0, right 255
     auto f = start();
     f->UpDown8->press(ui::arrowDown);
@@ -132,8 +122,7 @@ TEST_F(EdgeEditor, UpDownStepsItsRowWithinTheRange)
     EXPECT_EQ(f->m_comp, (std::array<std::int32_t, 4>{{52, 0, 50, 255}}));
 }
 
-TEST_F(EdgeEditor, CheckBoxesSetTheirEdgeBitAndApplyDropsALoneAnyBit)
-{
+TEST_F(EdgeEditor, CheckBoxesSetTheirEdgeBitAndApplyDropsALoneAnyBit) {
     struct Case {
         const char* what;
         std::vector<ui::CheckBox* TForm1::*> clicks;
@@ -149,7 +138,7 @@ TEST_F(EdgeEditor, CheckBoxesSetTheirEdgeBitAndApplyDropsALoneAnyBit)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        pad.clearJournal();
+        padlink->clearJournal();
         a000().edgeMask = 0;
         auto f = start();
         for (auto box : c.clicks)
@@ -160,15 +149,14 @@ TEST_F(EdgeEditor, CheckBoxesSetTheirEdgeBitAndApplyDropsALoneAnyBit)
     }
 }
 
-TEST_F(EdgeEditor, ApplySendsBothBlocksWithTheWaitBetweenThemAndNoReply)
-{
+TEST_F(EdgeEditor, ApplySendsBothBlocksWithTheWaitBetweenThemAndNoReply) {
     auto f = start();
-    pad.clearJournal();
+    padlink->clearJournal();
     const std::size_t mark = host.mark();
     std::vector<std::string> duringWait;
     bool applyEnabledDuringWait = true;
     host.schedule(1, [&] {
-        duringWait = pad.journal();
+        duringWait = padlink->journal();
         applyEnabledDuringWait = f->Button3->enabled();
     });
     f->Button3->click();
@@ -176,7 +164,7 @@ TEST_F(EdgeEditor, ApplySendsBothBlocksWithTheWaitBetweenThemAndNoReply)
               (std::vector<std::string>{"WriteTP a000 44315f7365746564676500323232320000"}));
     EXPECT_FALSE(applyEnabledDuringWait);
     EXPECT_TRUE(f->Button3->enabled());
-    EXPECT_EQ(pad.journal(), (std::vector<std::string>{
+    EXPECT_EQ(padlink->journal(), (std::vector<std::string>{
                                  "WriteTP a000 44315f7365746564676500323232320000",
                                  "WriteTP a000 44315f7365746361323232320000000000",
                              }));
@@ -184,8 +172,7 @@ TEST_F(EdgeEditor, ApplySendsBothBlocksWithTheWaitBetweenThemAndNoReply)
     EXPECT_EQ(host.pauses(mark), std::vector<unsigned>{800});
 }
 
-TEST_F(EdgeEditor, ApplyWithNothingBoundSendsNothingButStillWaits)
-{
+TEST_F(EdgeEditor, ApplyWithNothingBoundSendsNothingButStillWaits) {
     struct Case {
         const char* commandLine;
         bool library;
@@ -195,17 +182,16 @@ TEST_F(EdgeEditor, ApplyWithNothingBoundSendsNothingButStillWaits)
         auto f = start(c.commandLine, c.library);
         const std::size_t mark = host.mark();
         f->Button3->click();
-        EXPECT_TRUE(pad.journalLines("WriteTP").empty());
+        EXPECT_TRUE(padlink->journalLines("WriteTP").empty());
         EXPECT_EQ(host.beeps(mark), (std::vector<platform::BeepCall>{{1000, 100}}));
         EXPECT_EQ(host.pauses(mark), std::vector<unsigned>{800});
     }
 }
 
-TEST_F(EdgeEditor, OkAppliesAndClosesCancelOnlyCloses)
-{
+TEST_F(EdgeEditor, OkAppliesAndClosesCancelOnlyCloses) {
     for (bool ok : {true, false}) {
         SCOPED_TRACE(ok ? "OK" : "Cancel");
-        pad.clearJournal();
+        padlink->clearJournal();
         a000().edgeMask = 0x09;
         auto f = start();
         f->CheckBox1->click();
@@ -216,8 +202,7 @@ TEST_F(EdgeEditor, OkAppliesAndClosesCancelOnlyCloses)
     }
 }
 
-TEST_F(EdgeEditor, DefaultShowsTheFactoryValuesAndSendsNothingUntilApply)
-{
+TEST_F(EdgeEditor, DefaultShowsTheFactoryValuesAndSendsNothingUntilApply) {
     a000().edgeMask = 0x1F;
     a000().margins = {{1, 2, 3, 4}};
     a000().comp = {{5, 6, 7, 8}};

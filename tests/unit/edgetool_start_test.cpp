@@ -5,8 +5,7 @@
 #include "edgetool/edge_form.h"
 #include "edgetool/entry.h"
 #include "edgetool/flags.h"
-#include "platform/testing/fake_host.h"
-#include "simulator/fake_padlink.h"
+#include "tests/support/terminal.h"
 #include "ui/exception.h"
 
 #include <gtest/gtest.h>
@@ -26,43 +25,31 @@ const std::string design = touchacc::designCaption;
 // One before each of the three start-up reads.
 const std::vector<platform::BeepCall> startBeeps{{1000, 100}, {2000, 100}, {3000, 100}};
 
-sim::Bank bankOf(std::initializer_list<int> pids)
-{
-    sim::Bank bank;
-    for (int pid : pids)
-        bank.push_back(sim::defaultController(pid));
-    return bank;
-}
+using support::bankOf;
 
-std::string pointer(const void* p)
-{
+std::string pointer(const void* p) {
     char text[32];
     std::snprintf(text, sizeof text, "%p", p);
     return text;
 }
 
-// A terminal of its own per case: the fake host and the controllers behind padlink.dll.
-struct Terminal {
-    explicit Terminal(sim::Bank bank = sim::defaultBank()) : pad(std::move(bank)) {}
-    ~Terminal() { closeLog(); }
+// A terminal of its own per case, its controllers not yet behind padlink.dll.
+struct ToolTerminal : support::Terminal {
+    explicit ToolTerminal(sim::Bank bank = sim::defaultBank()) { padlink.emplace(std::move(bank)); }
+    ~ToolTerminal() { closeLog(); }
 
-    void plugIn() { host.addLibrary("padlink.dll", pad.entries()); }
+    void plugIn() { host.addLibrary("padlink.dll", padlink->entries()); }
 
     // Builds and shows the window as the program does.
-    std::unique_ptr<TForm1> start(const char* commandLine = "")
-    {
+    std::unique_ptr<TForm1> start(const char* commandLine = "") {
         touchacc::readFlags(commandLine);
         auto form = std::make_unique<TForm1>();
         form->show();
         return form;
     }
-
-    platform::FakeHost host;
-    sim::FakePadlink pad;
 };
 
-TEST(EdgeStart, BindsTheFirstControllerOfTheFamilyThatOpens)
-{
+TEST(EdgeStart, BindsTheFirstControllerOfTheFamilyThatOpens) {
     struct Case {
         const char* commandLine;
         std::initializer_list<int> present;
@@ -79,11 +66,11 @@ TEST(EdgeStart, BindsTheFirstControllerOfTheFamilyThatOpens)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.commandLine) + " to " + c.boundTo);
-        Terminal t(bankOf(c.present));
+        ToolTerminal t(bankOf(c.present));
         t.plugIn();
         auto f = t.start(c.commandLine);
-        EXPECT_EQ(t.pad.journalLines("OpenPadlink"), c.opens);
-        const auto writes = t.pad.journalLines("WriteTP");
+        EXPECT_EQ(t.padlink->journalLines("OpenPadlink"), c.opens);
+        const auto writes = t.padlink->journalLines("WriteTP");
         EXPECT_EQ(writes.size(), c.boundTo.empty() ? 0u : 3u);
         for (const std::string& w : writes)
             EXPECT_EQ(w.substr(0, 13), "WriteTP " + c.boundTo + " ");
@@ -91,46 +78,44 @@ TEST(EdgeStart, BindsTheFirstControllerOfTheFamilyThatOpens)
     }
 }
 
-TEST(EdgeStart, CaptionEndsInTheVersionOrTellsWhatWasMissing)
-{
+TEST(EdgeStart, CaptionEndsInTheVersionOrTellsWhatWasMissing) {
     struct Case {
         const char* what;
         const char* commandLine;
-        void (*arrange)(Terminal&);
+        void (*arrange)(ToolTerminal&);
         const char* suffix;
     };
     const Case cases[] = {
         {"version 1.0.3", "",
-         [](Terminal& t) {
-             t.pad.controller(0xA000).version = {{1, 0, 3}};
+         [](ToolTerminal& t) {
+             t.padlink->controller(0xA000).version = {{1, 0, 3}};
              t.plugIn();
          },
          ".103"},
         {"reply without \" D\"", "",
-         [](Terminal& t) {
-             t.pad.controller(0xA000).faults.badVersion = true;
+         [](ToolTerminal& t) {
+             t.padlink->controller(0xA000).faults.badVersion = true;
              t.plugIn();
          },
          ".0??"},
-        {"no library", "", [](Terminal&) {}, ".??"},
+        {"no library", "", [](ToolTerminal&) {}, ".??"},
         {"no ReadTP", "",
-         [](Terminal& t) { t.host.addLibrary("padlink.dll", t.pad.entriesWithout("ReadTP")); },
+         [](ToolTerminal& t) { t.host.addLibrary("padlink.dll", t.padlink->entriesWithout("ReadTP")); },
          ".??"},
-        {"debug mode", "-d", [](Terminal& t) { t.plugIn(); }, ".0??"},
+        {"debug mode", "-d", [](ToolTerminal& t) { t.plugIn(); }, ".0??"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Terminal t;
+        ToolTerminal t;
         c.arrange(t);
         auto f = t.start(c.commandLine);
         EXPECT_EQ(f->caption(), design + c.suffix);
     }
 }
 
-TEST(EdgeStart, ReadsWithABeepBeforeEachAndKeepsTheLibraryUntilShutdown)
-{
-    Terminal t;
-    t.pad.controller(0xA000).edgeMask = 0x10;
+TEST(EdgeStart, ReadsWithABeepBeforeEachAndKeepsTheLibraryUntilShutdown) {
+    ToolTerminal t;
+    t.padlink->controller(0xA000).edgeMask = 0x10;
     t.plugIn();
     auto f = t.start();
     EXPECT_EQ(t.host.beeps(), startBeeps);
@@ -141,14 +126,13 @@ TEST(EdgeStart, ReadsWithABeepBeforeEachAndKeepsTheLibraryUntilShutdown)
     const std::size_t mark = t.host.mark();
     f.reset();
     EXPECT_EQ(t.host.beeps(mark), (std::vector<platform::BeepCall>{{1000, 100}, {2000, 100}}));
-    EXPECT_EQ(t.pad.journal().back(), "ClosePadlink");
+    EXPECT_EQ(t.padlink->journal().back(), "ClosePadlink");
     EXPECT_EQ(t.host.openLibraries(), 0);
 }
 
-TEST(EdgeStart, DebugModeLoadsNothingAndShowsNineZeros)
-{
-    Terminal t;
-    t.pad.controller(0xA000).edgeMask = 0x1F;
+TEST(EdgeStart, DebugModeLoadsNothingAndShowsNineZeros) {
+    ToolTerminal t;
+    t.padlink->controller(0xA000).edgeMask = 0x1F;
     t.plugIn();
     auto f = t.start("-d");
     EXPECT_TRUE(t.host.loads().empty());
@@ -162,8 +146,7 @@ TEST(EdgeStart, DebugModeLoadsNothingAndShowsNineZeros)
     EXPECT_EQ(f->m_enabled, 0);
 }
 
-TEST(EdgeStart, CaptionFileLineReplacesTheDesignCaptionUpToTheFirstUnprintable)
-{
+TEST(EdgeStart, CaptionFileLineReplacesTheDesignCaptionUpToTheFirstUnprintable) {
     struct Case {
         const char* what;
         std::optional<std::string> file;
@@ -180,7 +163,7 @@ TEST(EdgeStart, CaptionFileLineReplacesTheDesignCaptionUpToTheFirstUnprintable)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Terminal t;
+        ToolTerminal t;
         if (c.file)
             t.host.writeFile("touchacc.ini", *c.file);
         auto f = t.start();
@@ -188,8 +171,7 @@ TEST(EdgeStart, CaptionFileLineReplacesTheDesignCaptionUpToTheFirstUnprintable)
     }
 }
 
-TEST(EdgeStart, WindowIsCentredOnTheChosenDisplayAndDefaultKeepsIt)
-{
+TEST(EdgeStart, WindowIsCentredOnTheChosenDisplayAndDefaultKeepsIt) {
     using Monitors = std::vector<platform::Monitor>;
     const platform::Monitor main{0, 0, 1024, 768, true, 1};
     const platform::Monitor right{1024, 0, 800, 600, false, 2};
@@ -211,7 +193,7 @@ TEST(EdgeStart, WindowIsCentredOnTheChosenDisplayAndDefaultKeepsIt)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Terminal t;
+        ToolTerminal t;
         t.host.setMonitors(c.monitors);
         auto f = t.start(c.commandLine);
         ASSERT_EQ(f->width(), 730);
@@ -225,9 +207,8 @@ TEST(EdgeStart, WindowIsCentredOnTheChosenDisplayAndDefaultKeepsIt)
     }
 }
 
-TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero)
-{
-    Terminal t;
+TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero) {
+    ToolTerminal t;
     t.plugIn();
     t.host.writeFile("\\touchacc.log", "earlier run\n");
     EntryArgs args;
@@ -235,7 +216,7 @@ TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero)
     args.show = 1;
     EXPECT_EQ(touchacc::touchaccMain(args, ui::Mode::Headless), 0);
 
-    const auto entries = t.pad.entries();
+    const auto entries = t.padlink->entries();
     const std::string library = pointer(reinterpret_cast<void*>(0x10000000));
     std::string expected = "earlier run\n"
                            " ------ 950116,101.8.3 ------ Mon Jan 05 09:07:03 2015\n"
@@ -265,13 +246,11 @@ TEST(EdgeStart, WholeRunLogsItsStepsAndEndsWithZero)
 
 // Thrown from inside the start-up reads, as from any code the window runs.
 int PADLINK_CALL throwingWriteTP(unsigned char*) { throw std::runtime_error("device gone"); }
-int PADLINK_CALL failingWriteTP(unsigned char*)
-{
+int PADLINK_CALL failingWriteTP(unsigned char*) {
     throw ui::Exception("Control has no parent window");
 }
 
-TEST(EdgeStart, ExceptionsEndInTheFrameworksErrorBox)
-{
+TEST(EdgeStart, ExceptionsEndInTheFrameworksErrorBox) {
     struct Case {
         void* writeTP;
         const char* text;
@@ -282,8 +261,8 @@ TEST(EdgeStart, ExceptionsEndInTheFrameworksErrorBox)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        Terminal t;
-        auto entries = t.pad.entries();
+        ToolTerminal t;
+        auto entries = t.padlink->entries();
         entries["WriteTP"] = c.writeTP;
         t.host.addLibrary("padlink.dll", entries);
         EXPECT_EQ(touchacc::touchaccMain({}, ui::Mode::Headless), 0);
@@ -291,6 +270,15 @@ TEST(EdgeStart, ExceptionsEndInTheFrameworksErrorBox)
                                     platform::boxOk | platform::boxIconError};
         EXPECT_EQ(t.host.boxes(), std::vector<platform::BoxCall>{box});
     }
+}
+
+TEST(EdgeStart, AnApplicationObjectThatCannotBeMadeEndsInTheErrorBoxToo) {
+    ToolTerminal t;
+    // This build has no window system: making the application object throws.
+    EXPECT_EQ(touchacc::touchaccMain({}, ui::Mode::Windows), 0);
+    const platform::BoxCall box{"This build has no window system", touchacc::appTitle,
+                                platform::boxOk | platform::boxIconError};
+    EXPECT_EQ(t.host.boxes(), std::vector<platform::BoxCall>{box});
 }
 
 }  // namespace

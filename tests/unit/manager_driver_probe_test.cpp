@@ -20,8 +20,7 @@ protected:
     // One enumerated instance of pid, its USB key and its HID child key.
     void enumerate(const std::string& valueName, const std::string& pidDigits,
                    const std::string& instance, const std::string& prefix,
-                   const std::string& deviceDesc, bool upperFilters = true)
-    {
+                   const std::string& deviceDesc, bool upperFilters = true) {
         const std::string usbPath = "USB\\VID_7B94&PID_" + pidDigits + "\\" + instance;
         host.setRegString(RegRoot::LocalMachine, hidusbEnum, valueName, usbPath);
         const std::string usbKey = "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_7B94&PID_" +
@@ -37,11 +36,20 @@ protected:
             host.setRegString(RegRoot::LocalMachine, hidKey, "DeviceDesc", deviceDesc);
     }
 
+    void SetUp() override {
+        host.writeFile("\\touchman.log", "");
+        openLog("\\touchman.log", "a+");
+    }
+    void TearDown() override { closeLog(); }
+    std::string log() {
+        logFlush();
+        return host.readFile("\\touchman.log");
+    }
+
     platform::FakeHost host;
 };
 
-TEST_F(DriverProbe, ChkdrvResults)
-{
+TEST_F(DriverProbe, ChkdrvResults) {
     EXPECT_EQ(chkdrv(0xA000), 1) << "enumeration key missing";
 
     host.setRegInt(RegRoot::LocalMachine, hidusbEnum, "Count", 2);
@@ -53,8 +61,7 @@ TEST_F(DriverProbe, ChkdrvResults)
     EXPECT_EQ(chkdrv(0xA000), 2) << "second instance without driver";
 }
 
-TEST_F(DriverProbe, NoTchDrvTellsWhichPartIsMissing)
-{
+TEST_F(DriverProbe, NoTchDrvTellsWhichPartIsMissing) {
     const std::string usb = "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_7B94&PID_A200\\5&1";
     const std::string hid = "SYSTEM\\CurrentControlSet\\Enum\\HID\\Vid_7b94&Pid_a200";
     const std::string child = hid + "\\8&aa&0&0000";
@@ -74,8 +81,7 @@ TEST_F(DriverProbe, NoTchDrvTellsWhichPartIsMissing)
     EXPECT_EQ(noTchDrv(usb, hid), drvPresent);
 }
 
-TEST_F(DriverProbe, GetregReadsIntegersOfTheParameterKeyOnly)
-{
+TEST_F(DriverProbe, GetregReadsIntegersOfTheParameterKeyOnly) {
     host.writeFile("\\touchman.log", "");
     ASSERT_TRUE(openLog("\\touchman.log", "a+"));
     EXPECT_EQ(getreg("SwapTch"), 0);
@@ -88,8 +94,7 @@ TEST_F(DriverProbe, GetregReadsIntegersOfTheParameterKeyOnly)
     EXPECT_EQ(getreg("MirrorTch"), 0);
 }
 
-TEST_F(DriverProbe, TextValuesRoundTripAndFailuresBeep)
-{
+TEST_F(DriverProbe, TextValuesRoundTripAndFailuresBeep) {
     const std::string key = "Control Panel\\Cursors";
     std::string out = "stale";
     EXPECT_EQ(qryRegKeySz(RegRoot::CurrentUser, key, "Arrow", out), 1);
@@ -109,6 +114,44 @@ TEST_F(DriverProbe, TextValuesRoundTripAndFailuresBeep)
     host.refuseRegistryWrites();
     setRegKeySz(RegRoot::CurrentUser, key, "Arrow", "x");
     EXPECT_EQ(host.beeps(m), (std::vector<platform::BeepCall>{{500, 500}, {500, 500}, {500, 500}}));
+}
+
+TEST_F(DriverProbe, TextValuesAreReadIntoOneHundredTwentyEightBytes) {
+    const std::string key = "Control Panel\\Cursors";
+    const std::string fits(127, 'a'), tooLong(128, 'b');
+    host.setRegString(RegRoot::CurrentUser, key, "Fits", fits);
+    host.setRegString(RegRoot::CurrentUser, key, "TooLong", tooLong);
+    std::string out;
+    EXPECT_EQ(qryRegKeySz(RegRoot::CurrentUser, key, "Fits", out), 0);
+    EXPECT_EQ(out, fits);
+    EXPECT_EQ(qryRegKeySz(RegRoot::CurrentUser, key, "TooLong", out), 2);
+    EXPECT_EQ(out, "");
+    // The log carries the calls' own results: 0 opened, 234 more data, 2 not found.
+    EXPECT_NE(log().find(" qryRegKeySz=234, Control Panel\\Cursors, TooLong, , len=0, lerr=0 \n"),
+              std::string::npos);
+    qryRegKeySz(RegRoot::CurrentUser, key, "Missing", out);
+    EXPECT_NE(log().find(" qryRegKeySz=2, Control Panel\\Cursors, Missing, , len=0, lerr=2 \n"),
+              std::string::npos);
+    qryRegKeySz(RegRoot::CurrentUser, "Control Panel\\Missing", "Arrow", out);
+    EXPECT_NE(log().find(" regOpenKey=2, Control Panel\\Missing, hk="), std::string::npos);
+}
+
+TEST_F(DriverProbe, WritesAndDeletionsAreFlushedBeforeTheKeyCloses) {
+    const std::string key = "Control Panel\\Cursors";
+    const std::size_t m = host.mark();
+    setRegKeySz(RegRoot::CurrentUser, key, "Arrow", "C:\\TOUCH\\null.cur");
+    rmRegKeySz(RegRoot::CurrentUser, key, "Arrow");
+    std::vector<std::string> registry;
+    for (const std::string& e : host.events(m))
+        if (e.rfind("reg ", 0) == 0)
+            registry.push_back(e);
+    EXPECT_EQ(registry, (std::vector<std::string>{
+                            "reg create HKCU\\Control Panel\\Cursors",
+                            "reg set HKCU\\Control Panel\\Cursors\\Arrow 'C:\\TOUCH\\null.cur'",
+                            "reg flush HKCU\\Control Panel\\Cursors",
+                            "reg delete HKCU\\Control Panel\\Cursors\\Arrow",
+                            "reg flush HKCU\\Control Panel\\Cursors",
+                        }));
 }
 
 }  // namespace

@@ -11,8 +11,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 // Each needle found in the text after the one before it.
-bool inOrder(const std::string& text, const Strings& needles)
-{
+bool inOrder(const std::string& text, const Strings& needles) {
     std::size_t at = 0;
     for (const std::string& n : needles) {
         at = text.find(n, at);
@@ -34,8 +33,7 @@ struct OrderCase {
 
 class ReadingOrder : public ManagerWindow, public ::testing::WithParamInterface<OrderCase> {};
 
-TEST_P(ReadingOrder, DecidesTheSlots)
-{
+TEST_P(ReadingOrder, DecidesTheSlots) {
     const OrderCase& c = GetParam();
     sim::Bank bank;
     for (int pid : c.present)
@@ -71,8 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                    " getpage2.aa00=1 \n", " m_pid=a000,0, m_rs=0,1 , j=1 \n"}}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(ManagerWindow, ConstructionLogsItsStepsInOrder)
-{
+TEST_F(ManagerWindow, ConstructionLogsItsStepsInOrder) {
     host.setSystemInfo({9, 0x1234, "C:\\WINDOWS\\system32"});
     host.writeFile("C:\\WINDOWS\\system32\\ntvdm64.dll", "");
     plugIn(bankOf({0xA000}));
@@ -85,8 +82,7 @@ TEST_F(ManagerWindow, ConstructionLogsItsStepsInOrder)
         << log();
 }
 
-TEST_F(ManagerWindow, MonitorSurveyTakesTheLastOtherMonitor)
-{
+TEST_F(ManagerWindow, MonitorSurveyTakesTheLastOtherMonitor) {
     host.setMonitors({platform::Monitor{0, 0, 800, 600, false, 1},
                       platform::Monitor{1024, 0, 1280, 1024, true, 2},
                       platform::Monitor{-800, -100, 640, 480, false, 3}});
@@ -110,8 +106,7 @@ struct TabCase {
 
 class TabRules : public ManagerWindow, public ::testing::WithParamInterface<TabCase> {};
 
-TEST_P(TabRules, ShowTheSlotsTabs)
-{
+TEST_P(TabRules, ShowTheSlotsTabs) {
     const TabCase& c = GetParam();
     dbg_f = c.debug;
     sim::Bank bank;
@@ -141,8 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
         TabCase{"DebugMode", true, {}, {"1st Touch", "2nd Touch"}, "TabSheet2", true, true}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(ManagerWindow, ShowCopiesEachSlotIntoItsControls)
-{
+TEST_F(ManagerWindow, ShowCopiesEachSlotIntoItsControls) {
     sim::Controller b = sim::defaultController(0xA200);
     b.settings = {{0, 40, 50, 4, 0, 12, 90, 0}};
     plugIn({sim::defaultController(0xA000), b});
@@ -165,8 +159,7 @@ TEST_F(ManagerWindow, ShowCopiesEachSlotIntoItsControls)
               (std::vector<int>{12, 90, 40}));
 }
 
-TEST_F(ManagerWindow, CancelSendsNothingAndTheEndBeeps)
-{
+TEST_F(ManagerWindow, CancelSendsNothingAndTheEndBeeps) {
     plugIn(bankOf({0xA000, 0xA200}));
     TForm1& w = open();
     w.show();
@@ -185,8 +178,7 @@ TEST_F(ManagerWindow, CancelSendsNothingAndTheEndBeeps)
     EXPECT_EQ(text.substr(text.size() - 2), "\n\n");
 }
 
-TEST_F(ManagerWindow, OkAppliesThenCloses)
-{
+TEST_F(ManagerWindow, OkAppliesThenCloses) {
     plugIn(bankOf({0xA000, 0xA200}));
     TForm1& w = open();
     w.show();
@@ -197,8 +189,7 @@ TEST_F(ManagerWindow, OkAppliesThenCloses)
     EXPECT_FALSE(w.visible());
 }
 
-TEST_F(ManagerWindow, CloseBoxIsCancelWithoutItsBeep)
-{
+TEST_F(ManagerWindow, CloseBoxIsCancelWithoutItsBeep) {
     plugIn(bankOf({0xA000, 0xA200}));
     TForm1& w = open();
     w.show();
@@ -218,8 +209,7 @@ struct CaptionCase {
     const char* caption;
 };
 
-TEST_F(ManagerWindow, CaptionFromTheCaptionFileOrWithTheDateStamp)
-{
+TEST_F(ManagerWindow, CaptionFromTheCaptionFileOrWithTheDateStamp) {
     const CaptionCase cases[] = {
         {"plain", false, nullptr, "C:\\TOUCH\\touchman.exe",
          " Tormalin USB Dual-Touch Manager   v1.01"},
@@ -231,6 +221,8 @@ TEST_F(ManagerWindow, CaptionFromTheCaptionFileOrWithTheDateStamp)
         {"cut at a control character", false, "Left\tRight\n", "C:\\TOUCH\\touchman.exe",
          "Left"},
         {"an empty first line", false, "\nsecond\n", "C:\\TOUCH\\touchman.exe", ""},
+        {"-f, a file time without text", true, nullptr, "D:\\OLD\\touchman.exe",
+         " Tormalin USB Dual-Touch Manager   v1.01"},
     };
     host.writeFile("C:\\TOUCH\\touchman.exe", "MZ");
     host.setFileTime("C:\\TOUCH\\touchman.exe",
@@ -238,6 +230,8 @@ TEST_F(ManagerWindow, CaptionFromTheCaptionFileOrWithTheDateStamp)
     host.writeFile("D:\\KIT\\touchman.exe", "MZ");
     host.setFileTime("D:\\KIT\\touchman.exe",
                      platform::FakeHost::calendarTime(2016, 3, 21, 16, 45, 0));
+    host.writeFile("D:\\OLD\\touchman.exe", "MZ");
+    host.setFileTime("D:\\OLD\\touchman.exe", -1);
     for (const CaptionCase& c : cases) {
         SCOPED_TRACE(c.what);
         date_f = c.dateFlag;
@@ -252,8 +246,7 @@ TEST_F(ManagerWindow, CaptionFromTheCaptionFileOrWithTheDateStamp)
     }
 }
 
-TEST_F(ManagerWindow, RunManagerShowsTheSplashThenTheWindowAndEndsWithZero)
-{
+TEST_F(ManagerWindow, RunManagerShowsTheSplashThenTheWindowAndEndsWithZero) {
     plugIn(bankOf({0xA000, 0xA200}));
     const std::size_t m = host.mark();
     EXPECT_EQ(runManager(ui::Mode::Headless), 0);

@@ -20,8 +20,7 @@ struct ReadCase {
 
 class GetPage : public ManagerWindow, public ::testing::WithParamInterface<ReadCase> {};
 
-TEST_P(GetPage, ReadsTheControllerIntoSlot0)
-{
+TEST_P(GetPage, ReadsTheControllerIntoSlot0) {
     const ReadCase& c = GetParam();
     sim::Controller a = sim::defaultController(0xA000);
     a.version = c.version;
@@ -81,8 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"D1_rfwver"}}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(ManagerWindow, DebugModeFillsBothSlotsWithoutTheLibrary)
-{
+TEST_F(ManagerWindow, DebugModeFillsBothSlotsWithoutTheLibrary) {
     dbg_f = 1;
     TForm1& w = open();
     EXPECT_EQ(w.m_tchCnt, 2);
@@ -98,8 +96,7 @@ TEST_F(ManagerWindow, DebugModeFillsBothSlotsWithoutTheLibrary)
     EXPECT_EQ(host.pauses(), std::vector<unsigned>{1000});
 }
 
-TEST_F(ManagerWindow, GetPageYieldsAPlainRecord)
-{
+TEST_F(ManagerWindow, GetPageYieldsAPlainRecord) {
     sim::Controller b = sim::defaultController(0xA200);
     b.version = {{3, 9, 2}};
     b.suspend = 1;
@@ -131,8 +128,7 @@ TEST_F(ManagerWindow, GetPageYieldsAPlainRecord)
     EXPECT_EQ(host.loads(m).size(), 1u);
 }
 
-TEST_F(ManagerWindow, PlainModelsLockTouchToCalibrate)
-{
+TEST_F(ManagerWindow, PlainModelsLockTouchToCalibrate) {
     plugIn(bankOf({0xA800, 0xA200}));
     TForm1& w = open();
     EXPECT_FALSE(w.CheckBox4->enabled());
@@ -152,8 +148,7 @@ struct WriteCase {
 
 class WritePage : public ManagerWindow, public ::testing::WithParamInterface<WriteCase> {};
 
-TEST_P(WritePage, SendsTheSlotsValues)
-{
+TEST_P(WritePage, SendsTheSlotsValues) {
     const WriteCase& c = GetParam();
     plugIn(bankOf({c.pid, 0xA200}));
     Padlink link{&exchangeStyle};
@@ -191,8 +186,7 @@ struct EdgeCase {
     int mask;
 };
 
-TEST_F(ManagerWindow, EdgeMaskFollowsTheFourBoxes)
-{
+TEST_F(ManagerWindow, EdgeMaskFollowsTheFourBoxes) {
     const EdgeCase cases[] = {
         {"reported 0x01, nothing checked", 0x01, false, false, false, false, 0x00},
         {"top", 0x00, false, false, true, false, 0x03},
@@ -218,8 +212,7 @@ TEST_F(ManagerWindow, EdgeMaskFollowsTheFourBoxes)
     }
 }
 
-TEST_F(ManagerWindow, ApplyWritesBothSlotsKeepingTheEdgeToolsValues)
-{
+TEST_F(ManagerWindow, ApplyWritesBothSlotsKeepingTheEdgeToolsValues) {
     sim::Controller a = sim::defaultController(0xA000);
     a.version = {{3, 9, 6}};
     a.suspend = 1;
@@ -263,8 +256,7 @@ TEST_F(ManagerWindow, ApplyWritesBothSlotsKeepingTheEdgeToolsValues)
     EXPECT_NE(log().find(" m_acc1=b \n"), std::string::npos);
 }
 
-TEST_F(ManagerWindow, EmptySlotsDebugModeAndAControllerThatWontOpenWriteNothing)
-{
+TEST_F(ManagerWindow, EmptySlotsDebugModeAndAControllerThatWontOpenWriteNothing) {
     TForm1& w = open();
     const std::size_t m = host.mark();
     Padlink link{&exchangeStyle};
@@ -284,8 +276,7 @@ TEST_F(ManagerWindow, EmptySlotsDebugModeAndAControllerThatWontOpenWriteNothing)
     EXPECT_EQ(host.openLibraries(), 0);
 }
 
-TEST_F(ManagerWindow, WritePageEndsItsLogWithTheLastBlockAndTheTime)
-{
+TEST_F(ManagerWindow, WritePageEndsItsLogWithTheLastBlockAndTheTime) {
     plugIn(bankOf({0xA000}));
     host.setTickCount(4321);
     Padlink link{&exchangeStyle};

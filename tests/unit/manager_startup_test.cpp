@@ -14,8 +14,7 @@ namespace touchman {
 
 namespace {
 
-sim::Bank bankOf(std::initializer_list<int> pids)
-{
+sim::Bank bankOf(std::initializer_list<int> pids) {
     sim::Bank bank;
     for (int pid : pids)
         bank.push_back(sim::defaultController(pid));
@@ -24,26 +23,22 @@ sim::Bank bankOf(std::initializer_list<int> pids)
 
 class Startup : public ::testing::Test {
 public:
-    void SetUp() override
-    {
+    void SetUp() override {
         dbg_f = date_f = 0;
         host.writeFile("c:\\longtap.ini", "3,0,40960,43008\n");
     }
     void TearDown() override { closeLog(); }
 
-    int start(const char* commandLine)
-    {
+    int start(const char* commandLine) {
         EntryArgs args;
         args.commandLine = commandLine;
         return startManager(args);
     }
-    void plugIn(std::initializer_list<int> pids)
-    {
+    void plugIn(std::initializer_list<int> pids) {
         padlink.emplace(bankOf(pids));
         host.addLibrary("padlink.dll", padlink->entries());
     }
-    std::vector<std::string> boxTexts()
-    {
+    std::vector<std::string> boxTexts() {
         std::vector<std::string> texts;
         for (const auto& b : host.boxes())
             texts.push_back(b.text + "|" + b.caption);
@@ -64,8 +59,7 @@ struct StartCase {
 
 class StartPaths : public Startup, public ::testing::WithParamInterface<StartCase> {};
 
-TEST_P(StartPaths, EndWithTheirBoxAndExitCode)
-{
+TEST_P(StartPaths, EndWithTheirBoxAndExitCode) {
     const StartCase& c = GetParam();
     c.arrange(*this);
     EXPECT_EQ(start(c.commandLine), c.exitCode);
@@ -102,8 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "-D", -1, ""}),
     [](const auto& info) { return std::string(info.param.what); });
 
-TEST_F(Startup, DebugFlagIsACaseSensitiveSubstring)
-{
+TEST_F(Startup, DebugFlagIsACaseSensitiveSubstring) {
     start("x-dy");
     EXPECT_EQ(dbg_f, 1);
     start("-D -F");
@@ -113,8 +106,7 @@ TEST_F(Startup, DebugFlagIsACaseSensitiveSubstring)
     EXPECT_EQ(date_f, 1);
 }
 
-TEST_F(Startup, MissingSettingsFileIsCreatedAndAnExistingOneKept)
-{
+TEST_F(Startup, MissingSettingsFileIsCreatedAndAnExistingOneKept) {
     host.removeFile("c:\\longtap.ini");
     host.writeFile("c:\\longtap.xxx", "left by a crash");
     EXPECT_EQ(start("-d"), -1);
@@ -126,8 +118,14 @@ TEST_F(Startup, MissingSettingsFileIsCreatedAndAnExistingOneKept)
     EXPECT_EQ(host.readFile("c:\\longtap.ini"), "2,3,40960,43008\n");
 }
 
-TEST_F(Startup, FourProbesLoadTheLibraryFourTimes)
-{
+TEST_F(Startup, ASettingsFileThatPassesTheAccessTestButWontOpenIsRewritten) {
+    host.writeFile("c:\\longtap.ini", "2,3,40960,43008\n");
+    host.refuseOpening("c:\\longtap.ini", "r+");
+    EXPECT_EQ(start("-d"), -1);
+    EXPECT_EQ(host.readFile("c:\\longtap.ini"), "0,0,40960,43008\n");
+}
+
+TEST_F(Startup, FourProbesLoadTheLibraryFourTimes) {
     plugIn({0xA000, 0xA200});
     host.writeFile("\\touchman.log", "earlier\n");
     EXPECT_EQ(start("touchman.exe"), -1);
@@ -145,14 +143,12 @@ TEST_F(Startup, FourProbesLoadTheLibraryFourTimes)
     EXPECT_NE(log.find(" ofp()=0, pid=a200 \n"), std::string::npos);
 }
 
-TEST_F(Startup, NoLogFileMeansNoLog)
-{
+TEST_F(Startup, NoLogFileMeansNoLog) {
     EXPECT_EQ(start("-d"), -1);
     EXPECT_FALSE(host.fileExists("\\touchman.log"));
 }
 
-TEST(Chkusb, CodesForEachMissingEntry)
-{
+TEST(Chkusb, CodesForEachMissingEntry) {
     dbg_f = 0;
     sim::FakePadlink padlink(bankOf({0xA000}));
     const std::pair<const char*, chkusbResult> cases[] = {
@@ -171,8 +167,7 @@ TEST(Chkusb, CodesForEachMissingEntry)
     }
 }
 
-TEST(Chkusb, AbsentControllerOrNoLibrary)
-{
+TEST(Chkusb, AbsentControllerOrNoLibrary) {
     dbg_f = 0;
     platform::FakeHost host;
     EXPECT_EQ(chkusb(0xA000), usbNoLibrary);

@@ -5,6 +5,7 @@
 #include "ui/application.h"
 #include "ui/exception.h"
 #include "ui/timer.h"
+#include "ui/win32/robot_protocol.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_peers.h"
 
@@ -154,12 +155,12 @@ private:
 }  // namespace
 
 UINT pendingQuery() {
-    static UINT msg = RegisterWindowMessageW(L"KitUiPending");
+    static UINT msg = RegisterWindowMessageW(robot_protocol::pendingMessage);
     return msg;
 }
 
 UINT markMessage() {
-    static UINT msg = RegisterWindowMessageW(L"KitUiMark");
+    static UINT msg = RegisterWindowMessageW(robot_protocol::markMessage);
     return msg;
 }
 

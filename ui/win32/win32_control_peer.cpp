@@ -4,6 +4,7 @@
 #include "ui/edits.h"
 #include "ui/page_control.h"
 #include "ui/statics.h"
+#include "ui/win32/robot_protocol.h"
 #include "ui/win32/win32_peers.h"
 
 namespace ui {
@@ -11,7 +12,7 @@ namespace win32 {
 
 namespace {
 
-const wchar_t nameProp[] = L"ControlName";
+const wchar_t* const nameProp = robot_protocol::controlNameProp;
 
 struct WindowKind {
     const wchar_t* cls;

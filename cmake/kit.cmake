@@ -42,3 +42,19 @@ endfunction()
 function(kit_test_program target)
   set_property(GLOBAL APPEND PROPERTY KIT_TEST_PROGRAMS ${target})
 endfunction()
+
+# kit_program(target LIBRARY lib DESCRIPTION text SOURCES file...): a window program's logic
+# as the library `lib`, which the native unit tests drive headless, and in the Windows builds
+# the shipped program `target` around it, made of main.cpp.
+function(kit_program target)
+  cmake_parse_arguments(ARG "" "LIBRARY;DESCRIPTION" "SOURCES" ${ARGN})
+  add_library(${ARG_LIBRARY} STATIC ${ARG_SOURCES})
+  target_link_libraries(${ARG_LIBRARY} PUBLIC kit_common kit_ui)
+  kit_unit_lib(${ARG_LIBRARY})
+  if(WIN32)
+    add_executable(${target} WIN32 main.cpp)
+    target_link_libraries(${target} PRIVATE ${ARG_LIBRARY})
+    kit_resources(${target} DESCRIPTION "${ARG_DESCRIPTION}")
+    kit_deliverable(${target})
+  endif()
+endfunction()

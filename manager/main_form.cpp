@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "common/date_stamp.h"
 #include "common/debug_log.h"
 #include "common/program_entry.h"
 #include "manager/driver_probe.h"
@@ -58,7 +59,7 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
     m_link.dbg = dbg_f != 0;
     nodrv2_f = 0;
     logSystem();
-    const std::string stamp = dateStamp();
+    const std::string stamp = dateStamp("touchman.exe");
     if (date_f && !stamp.empty())
         setCaption(caption() + "." + stamp);
     loadCaption(*this, "touchman.ini");

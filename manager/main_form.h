@@ -208,8 +208,4 @@ private:
 // Puts the caption file's line, when there is one, into the window's caption.
 void loadCaption(ui::Form& window, const char* name);
 
-// Day, month, hour and minute of the program file, as in "05Jan0907"; empty when its
-// time cannot be read.
-std::string dateStamp();
-
 }  // namespace touchman

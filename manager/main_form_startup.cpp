@@ -33,19 +33,6 @@ void loadCaption(ui::Form& window, const char* name) {
     logf(" caption=%s \n", window.caption().c_str());
 }
 
-std::string dateStamp() {
-    platform::Host& h = platform::host();
-    std::time_t modified = 0;
-    // Started from elsewhere, the program's own file tells its date.
-    if (!h.fileTime("touchman.exe", modified) && !h.fileTime(h.programPath(), modified))
-        return {};
-    const std::string t = h.ctimeText(modified);  // "Mon Jan 05 09:07:03 2015\n"
-    // A time the run time cannot convert gives a short or empty text, and no stamp.
-    if (t.size() < 16)
-        return {};
-    return t.substr(8, 2) + t.substr(4, 3) + t.substr(11, 2) + t.substr(14, 2);
-}
-
 void TForm1::surveyMonitors() {
     const std::vector<platform::Monitor> monitors = ui::screen().monitors();
     logf(" MonitorCount=%d \n", static_cast<int>(monitors.size()));

@@ -23,14 +23,19 @@ bool Win32Host::renameFile(const std::string& from, const std::string& to) {
 
 bool Win32Host::removeFile(const std::string& path) { return std::remove(path.c_str()) == 0; }
 
-// Whatever its length: callers such as dirlines apply their own limits.
+// Whatever its length: callers such as dirlines apply their own limits. The wide call
+// because the ANSI one stops at MAX_PATH.
 std::string Win32Host::currentDirectory() {
-    const DWORD needed = GetCurrentDirectoryA(0, nullptr);
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
     if (needed == 0) return {};
-    std::string path(needed, '\0');
-    const DWORD n = GetCurrentDirectoryA(needed, path.data());
+    std::wstring wide(needed, L'\0');
+    const DWORD n = GetCurrentDirectoryW(needed, wide.data());
     if (n == 0 || n >= needed) return {};
-    path.resize(n);
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(n), nullptr,
+                                          0, nullptr, nullptr);
+    std::string path(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(n), path.data(), bytes, nullptr,
+                        nullptr);
     return path;
 }
 

@@ -36,7 +36,7 @@ void enable(std::initializer_list<ui::Control*> controls, bool on) {
         c->setEnabled(on);
 }
 
-// Runs the handler a later behaviour attached to the control, as a click would.
+// Runs the control's click handler, as a click would.
 void runClick(ui::Clickable* c) {
     if (c->onClick)
         c->onClick();
@@ -62,6 +62,7 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
     const std::string stamp = dateStamp("touchman.exe");
     if (date_f && !stamp.empty())
         setCaption(caption() + "." + stamp);
+    loadDelays();
     loadCaption(*this, "touchman.ini");
     surveyMonitors();
     m_swapTch = getreg("SwapTch");
@@ -151,6 +152,7 @@ void TForm1::Button7Click() {
         m_acc[s] = page.acc;
     }
     enable({Button2, Button8}, false);
+    applyLongPress();
 
     setEnabled(true);
     enable({Button7, Button2, Button8, Button5, BitBtn1, Button4, BitBtn4, Button3}, true);

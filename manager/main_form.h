@@ -29,6 +29,43 @@ public:
     void Button7Click();  // Apply
     void Button2Click();  // Cancel
 
+    // The touch tabs' editors.
+    void CheckBox1Click();  // "Enable Touch", slot 0
+    void CheckBox7Click();  // "Enable Touch", slot 1
+    void CheckBox6Click();  // "Enable Touch Beep", slot 0
+    void CheckBox5Click();  // "Enable Touch Beep", slot 1
+    void CheckBox2Click();  // "Touch as Right Button Click"
+    void Edit1Change();
+    void Edit2Change();
+    void Edit3Change();
+    void Edit6Change();
+    void Edit7Change();
+    void Edit8Change();
+    void UpDown1Click(int arrow);
+    void UpDown2Click(int arrow);
+    void UpDown3Click(int arrow);
+    void UpDown4Click(int arrow);
+    void UpDown7Click(int arrow);
+    void UpDown8Click(int arrow);
+    void UpDown10Click(int arrow);
+    void UpDown11Click(int arrow);
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void RadioButton5Click();
+    void RadioButton6Click();
+
+    // The long-press options.
+    void CheckBox3Click();  // Touch_to_RightButton
+    void CheckBox4Click();  // Touch_to_Calibrate
+    void CheckBox8Click();  // the visible twin of CheckBox3
+    void Edit4Change();
+    void Edit5Change();
+    void UpDown5Click(int arrow);
+    void UpDown6Click(int arrow);
+    void UpDown9Click(int arrow);
+
     // Settings model of the two slots.
     std::array<TouchSettings, 2> m_touch{};
     int m_tchCnt = 0;
@@ -193,6 +230,19 @@ private:
     void designWindow();
     void designGeneralPage();
     void designTouchPage(int slot);
+    void wireTouchPages();
+    void wireLongPress();
+    void loadDelays();
+    void applyLongPress();
+    // The shared rules of both slots' editors.
+    void beepClick(int slot);
+    void valueChange(ui::Edit* edit, std::int32_t& field, int fallback, int max,
+                     ui::UpDown* upDown);
+    void stepEdit(const char* logLine, ui::UpDown* upDown, ui::Edit* edit, int arrow);
+    void setMode(int slot, int bit);
+    void lockLongPress();
+    void clearDelays();
+    void delayEditChange(ui::Edit* edit, int& delay, int fallback, int min, int max);
     void surveyMonitors();
     int readControllers();  // the last read's result
     int takePage(long pid);  // getPage into the next slot, then shows it

@@ -68,6 +68,8 @@ void TForm1::designWindow() {
     Button3->onClick = [this] { Button3Click(); };
     Button7->onClick = [this] { Button7Click(); };
     Button2->onClick = [this] { Button2Click(); };
+    wireTouchPages();
+    wireLongPress();
 }
 
 // The page whose tab is hidden: the handlers still read and set its controls, and the

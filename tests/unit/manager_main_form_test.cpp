@@ -141,7 +141,8 @@ TEST_F(ManagerWindow, ShowCopiesEachSlotIntoItsControls) {
     b.settings = {{0, 40, 50, 4, 0, 12, 90, 0}};
     plugIn({sim::defaultController(0xA000), b});
     TForm1& w = open();
-    w.RadioButton4->setChecked(true);
+    w.RadioButton4->setChecked(true);  // its handler sets Mouse Emulation: read it again
+    w.m_touch[1].mbMode = 4;
     w.show();
     EXPECT_TRUE(w.CheckBox1->checked());
     EXPECT_TRUE(w.RadioButton1->checked());

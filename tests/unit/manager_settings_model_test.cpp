@@ -244,9 +244,13 @@ TEST_F(ManagerWindow, ApplyWritesBothSlotsKeepingTheEdgeToolsValues) {
         block(0xA200, "D1_setca", {50, 50, 50, 50}),
         block(0xA200, "D1_stssm", {0, 0, 0, 5}),
     }));
-    // Five waits per slot: none after the last command.
-    EXPECT_EQ(host.pauses(m), std::vector<unsigned>(10, 800));
-    EXPECT_EQ(host.beeps(m), (std::vector<platform::BeepCall>{{3000, 100}}));
+    // Five waits per slot: none after the last command. Then the long-press step finds no
+    // launcher: one wait for it to start, two beeps.
+    std::vector<unsigned> waits(10, 800);
+    waits.push_back(2000);
+    EXPECT_EQ(host.pauses(m), waits);
+    EXPECT_EQ(host.beeps(m),
+              (std::vector<platform::BeepCall>{{3000, 100}, {500, 300}, {800, 300}}));
     EXPECT_EQ(host.openLibraries(), 0);
     EXPECT_TRUE(w.enabled());
     for (ui::Control* c : std::initializer_list<ui::Control*>{

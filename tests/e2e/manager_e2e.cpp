@@ -40,8 +40,9 @@ void setValue(const std::string& key, const char* name, DWORD type, const std::s
 
 class ManagerE2E : public ProgramTest {
 protected:
-    void SetUp() override { prepare("touchman", {"touchman.ini"}); }
+    void SetUp() override { prepare("touchman", {"touchman.ini", "longtap.ini"}); }
     void TearDown() override {
+        endProgramOf("TForm1", " Tormalin USB Touch Calibrator Auto Launcher  v1.00");
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hidusbEnum, "0");
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, usbA200);
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, hidA200);
@@ -110,6 +111,54 @@ TEST_F(ManagerE2E, ApplyWritesBothSlotsSixCommands) {
                                 "44315f737473736d" "00000005" "0000000000",
                             }));
     finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, TheSoundPanelsUpDownRaisesTheFrequencyThatApplySends) {
+    writeFile(state, "pid=a000\npid=a200\n");
+    start();
+    robot::click(control("BitBtn5"));  // "Sound Setting"
+    ASSERT_TRUE(robot::visible(control("Panel5")));
+    EXPECT_FALSE(robot::visible(control("Panel1")));
+    robot::pressArrow(control("UpDown1"), 0);
+    EXPECT_EQ(text("Edit1"), "21");
+    robot::click(control("Button13"));  // "OK" back to the menu
+    EXPECT_TRUE(robot::visible(control("Panel1")));
+
+    DeleteFileA(journal.c_str());
+    robot::click(control("Button7"));
+    const auto buzopt = [&] { return fileLines(journal, "WriteTP a000 44315f62757a6f7074"); };
+    ASSERT_TRUE(robot::waitUntil([&] { return !buzopt().empty(); }, 30000));
+    // Frequency 21 in byte 10, 21 x 8.5 = 178 in byte 13.
+    EXPECT_EQ(buzopt(), Strings{"WriteTP a000 44315f62757a6f7074" "011532a8b232" "0000"});
+    ASSERT_TRUE(robot::waitUntil([&] { return robot::enabled(control("Button7")); }, 30000));
+    finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, ADoubleClickAreaOfZeroBecomes255) {
+    writeFile(state, "pid=a000\npid=a200\n");
+    start();
+    robot::click(control("BitBtn9"));  // "Double Click Area"
+    ASSERT_TRUE(robot::visible(control("Panel4")));
+    robot::type(control("Edit3"), "0");
+    EXPECT_EQ(text("Edit3"), "255");
+    EXPECT_EQ(robot::upDownPosition(control("UpDown3")), 255);
+    finishWith("Button2");
+}
+
+TEST_F(ManagerE2E, CancelAfterEditsSendsNothingAndKeepsBothFiles) {
+    writeFile(state, "pid=a000\npid=a200\n");
+    writeFile(settingsFile, "0,3,40960,41472\n");
+    writeFile(workDir + "\\longtap.ini", "0,3,40960,41472\n");
+    start();
+    ASSERT_TRUE(checked("CheckBox8"));
+    robot::click(control("CheckBox8"));
+    robot::click(control("BitBtn5"));
+    robot::pressArrow(control("UpDown1"), 0);
+    DeleteFileA(journal.c_str());
+    finishWith("Button2");
+    EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(readAll(settingsFile), "0,3,40960,41472\n");
+    EXPECT_EQ(readAll(workDir + "\\longtap.ini"), "0,3,40960,41472\n");
 }
 
 TEST_F(ManagerE2E, CancelSendsNothing) {

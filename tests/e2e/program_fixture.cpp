@@ -24,6 +24,19 @@ std::vector<std::string> fileLines(const std::string& path, const std::string& p
     return lines;
 }
 
+void endProgramOf(const std::string& className, const std::string& title) {
+    HWND window = FindWindowA(className.c_str(), title.c_str());
+    if (!window)
+        return;
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+        TerminateProcess(process, 0);
+        WaitForSingleObject(process, 5000);
+        CloseHandle(process);
+    }
+}
+
 void ProgramTest::prepare(const std::string& programName,
                           std::initializer_list<std::string> leftovers) {
     char temp[MAX_PATH];

@@ -86,7 +86,8 @@ TEST_F(DriverProbe, GetregReadsIntegersOfTheParameterKeyOnly) {
     ASSERT_TRUE(openLog("\\touchman.log", "a+"));
     EXPECT_EQ(getreg("SwapTch"), 0);
     closeLog();
-    EXPECT_NE(host.readFile("\\touchman.log").find(" error in getreg(SwapTch) \n out getreg(SwapTch)=0 \n"),
+    EXPECT_NE(host.readFile("\\touchman.log")
+                  .find(" error in getreg(SwapTch) \n out getreg(SwapTch)=0 \n"),
               std::string::npos);
     host.setRegInt(RegRoot::LocalMachine, params, "SwapTch", 1);
     host.setRegString(RegRoot::LocalMachine, params, "MirrorTch", "1");

@@ -26,7 +26,6 @@ WindowKind windowKind(const Control& c) {
     case Kind::BitBtn: return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
     case Kind::CheckBox: return {L"BUTTON", BS_CHECKBOX | WS_TABSTOP, 0};
     case Kind::RadioButton: return {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0};
-    case Kind::GroupBox: return {L"BUTTON", BS_GROUPBOX, 0};
     case Kind::Edit: return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case Kind::UpDown: return {UPDOWN_CLASSW, UDS_ARROWKEYS, 0};
     case Kind::Label: return {L"STATIC", SS_NOTIFY, 0};
@@ -143,6 +142,7 @@ void ControlPeer::syncCaption() {
     default: break;
     }
     SetWindowTextW(m_hwnd, wide(m_control.caption()).c_str());
+    InvalidateRect(m_hwnd, nullptr, TRUE);  // the kit's own classes draw the caption
 }
 
 void ControlPeer::syncFont() {

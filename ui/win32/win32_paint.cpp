@@ -1,4 +1,5 @@
-// Drawing: pictures, the image and panel window classes, bitmap buttons.
+// Drawing: pictures, the image and panel window classes (panels, tab pages, group boxes),
+// bitmap buttons.
 #include <vector>
 
 #include "ui/statics.h"
@@ -26,10 +27,31 @@ void paintImage(HWND hwnd, HDC dc, const Image& image) {
     drawPicture(dc, p, box, false, 0);
 }
 
+// Drawn here rather than by the system's group box, which leaves its inside unpainted:
+// with every control a sibling in the form, whatever stood there before would show.
+void paintGroupBox(HDC dc, RECT r, const Control& c) {
+    HGDIOBJ old = SelectObject(dc, fontHandle(c.font()));
+    TEXTMETRICW tm;
+    GetTextMetricsW(dc, &tm);
+    RECT frame = r;
+    frame.top += tm.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    std::wstring text = wide(c.caption());
+    if (!text.empty()) {
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, colorRef(c.color()));
+        SetTextColor(dc, colorRef(c.font().color));
+        RECT caption{r.left + 8, r.top, r.right - 8, r.top + tm.tmHeight};
+        DrawTextW(dc, text.c_str(), -1, &caption, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    SelectObject(dc, old);
+}
+
 void paintPanel(HWND hwnd, HDC dc, const Control& c) {
     RECT r;
     GetClientRect(hwnd, &r);
     FillRect(dc, &r, brush(c.color()));
+    if (c.kind() == Kind::GroupBox) paintGroupBox(dc, r, c);
     if (c.kind() != Kind::Panel) return;
     DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     HGDIOBJ old = SelectObject(dc, fontHandle(c.font()));

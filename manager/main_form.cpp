@@ -63,6 +63,7 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
     if (date_f && !stamp.empty())
         setCaption(caption() + "." + stamp);
     loadDelays();
+    checkCursor();
     loadCaption(*this, "touchman.ini");
     surveyMonitors();
     m_swapTch = getreg("SwapTch");
@@ -77,6 +78,10 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
     const int j = readControllers();
     if (dbg_f)
         platform::host().pause(1000);
+    if (nodrv2_f) {
+        Button11Click();
+        nodrv2_f = 0;
+    }
     if (m_splash) {
         m_splash->show();
         m_splash->setFocus();
@@ -88,6 +93,9 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
 
     layOut();
     setEdgeBoxes();
+    layoutWarning();
+    updres(0);
+    updres(1);
 }
 
 TForm1::~TForm1() { endMainWindow(m_link); }

@@ -66,6 +66,31 @@ public:
     void UpDown6Click(int arrow);
     void UpDown9Click(int arrow);
 
+    // Cursor hiding.
+    void Button5Click();
+    void BitBtn1Click();
+    // Swap, mirror and defaults.
+    void Button12Click();
+    void BitBtn3Click();
+    void BitBtn17Click();
+    void Button4Click();
+    void BitBtn4Click();
+    // The tools, the help and the driver install.
+    void Button1Click();   // the calibrator for slot 0
+    void Button10Click();  // the calibrator for slot 1
+    void Button6Click();   // the edge tool for slot 0
+    void Button9Click();   // the edge tool for slot 1
+    void Button8Click();   // help
+    void Button11Click();  // driver install
+    void BitBtn2Click();
+
+    // 0 the six layout commands went to the slot's controller; 1 nothing to do (fewer
+    // than two controllers or monitors); 2 the controller cannot be opened.
+    int updres(int slot);
+    // Sends "D1_buzopt" with an operation to the first and the second family; 1 when not
+    // even the first family's controller opens, else 0.
+    int sendcmd(int code, int value);
+
     // Settings model of the two slots.
     std::array<TouchSettings, 2> m_touch{};
     int m_tchCnt = 0;
@@ -78,6 +103,7 @@ public:
     EdgeValues m_comps[2] = {{50, 50, 50, 50}, {50, 50, 50, 50}};
     int m_swapTch = 0;
     int m_noTouchCal = 0;
+    std::string crsfn;  // the cursor file of the cursor state, as the registry holds it
     int m_actm = 0;  // Touch_to_Calibrate delay, seconds
     int m_abtm = 0;  // Touch_to_RightButton delay, seconds
     Padlink m_link{&exchangeStyle};  // the device library while one task has it bound
@@ -232,6 +258,12 @@ private:
     void designTouchPage(int slot);
     void wireTouchPages();
     void wireLongPress();
+    void wireTools();
+    void checkCursor();
+    void setCursorCaptions(const char* caption);
+    void layoutWarning();
+    void startTool(const char* handler, int slot, const char* program);
+    void showWaitWindow();
     void loadDelays();
     void applyLongPress();
     // The shared rules of both slots' editors.

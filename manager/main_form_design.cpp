@@ -70,6 +70,7 @@ void TForm1::designWindow() {
     Button2->onClick = [this] { Button2Click(); };
     wireTouchPages();
     wireLongPress();
+    wireTools();
 }
 
 // The page whose tab is hidden: the handlers still read and set its controls, and the

@@ -31,6 +31,8 @@ protected:
         // The USB HID enumeration exists but lists nothing: no driver is missing.
         host.addRegKey(platform::RegRoot::LocalMachine,
                        "SYSTEM\\CurrentControlSet\\Services\\hidusb\\Enum");
+        // Every user has a cursor scheme, with or without an arrow of their own.
+        host.addRegKey(platform::RegRoot::CurrentUser, "Control Panel\\Cursors");
         host.writeFile("\\touchman.log", "");
         openLog("\\touchman.log", "a+");
     }

@@ -2,10 +2,11 @@
 
 set(KIT_RES_DIR ${CMAKE_CURRENT_LIST_DIR}/../res)
 
-# kit_resources(target DESCRIPTION text [CONSOLE])
-# Adds the version resource and the application manifest to a win32 program or library.
+# kit_resources(target DESCRIPTION text [NAME file-name-without-extension])
+# Adds the version resource and the application manifest to a Windows program or library;
+# NAME when the file is not named after the target.
 function(kit_resources target)
-  cmake_parse_arguments(ARG "" "DESCRIPTION" "" ${ARGN})
+  cmake_parse_arguments(ARG "" "DESCRIPTION;NAME" "" ${ARGN})
   get_target_property(type ${target} TYPE)
   if(type STREQUAL "SHARED_LIBRARY")
     set(KIT_FILE_TYPE "0x2L")
@@ -15,6 +16,9 @@ function(kit_resources target)
     set(KIT_FILE_EXT ".exe")
   endif()
   set(KIT_NAME ${target})
+  if(ARG_NAME)
+    set(KIT_NAME ${ARG_NAME})
+  endif()
   set(KIT_DESCRIPTION "${ARG_DESCRIPTION}")
   set(KIT_VERSION_COMMA "${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0")
   set(KIT_VERSION_TEXT "${PROJECT_VERSION}")

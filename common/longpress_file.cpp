@@ -19,9 +19,3 @@ LongPressDelays hookRange(LongPressDelays d) {
         d.dlz = 2;
     return d;
 }
-
-std::string longPressLine(LongPressDelays d, long pid1, long pid2) {
-    char line[64];
-    std::snprintf(line, sizeof line, "%d,%d,%ld,%ld\n", d.dly, d.dlz, pid1, pid2);
-    return line;
-}

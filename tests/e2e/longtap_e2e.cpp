@@ -12,27 +12,19 @@
 #include <vector>
 
 #include "common/launcher.h"
+#include "tests/e2e/click_pad.h"
 #include "tests/e2e/program_fixture.h"
 
 namespace {
 
 const std::string distDir = robot::windowsPath(KIT_DIST_DIR);
-const std::string clickpadExe = robot::windowsPath(KIT_BIN_DIR "/clickpad.exe");
 const std::string stubExe = robot::windowsPath(KIT_BIN_DIR "/touchcal-stub/touchcal.exe");
 const char* const settingsFile = "c:\\longtap.ini";
 const char* const launcherLog = "c:\\longtap.exe.log";
 const char* const hookLog = "c:\\longtap.log";
 
-// clickpad's record in one letter a line: "l" L down, "L" L up, "r" R down, "R" R up.
-const std::string leftClick = "lL";
-const std::string rightClick = "lLrR";  // the hook's right click follows the release
-
-void mouseButton(DWORD flags) {
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
-    SendInput(1, &in, sizeof in);
-}
+using clickpad::leftClick;
+using clickpad::rightClick;
 
 class LongTapE2E : public ProgramTest {
 protected:
@@ -48,7 +40,7 @@ protected:
         clicks = workDir + "\\clicks.txt";
     }
     void TearDown() override {
-        pad.reset();
+        pad = clickpad::Pad();
         // Ended as the terminal's logoff ends it, so that its hook goes with it.
         if (program && program->exitCode() == STILL_ACTIVE) {
             PostMessageA(form, WM_CLOSE, 0, 0);
@@ -77,43 +69,12 @@ protected:
         ASSERT_TRUE(robot::waitUntil([&] { return hookCalls(entry) > before; }));
     }
 
-    // Starts clickpad and puts the cursor in the middle of its window.
-    void startPad() {
-        pad = std::make_unique<robot::Program>("\"" + clickpadExe + "\" \"" + clicks + "\"",
-                                               workDir);
-        ASSERT_TRUE(pad->started());
-        HWND window = pad->window("ClickPad", "");
-        ASSERT_NE(window, nullptr);
-        WaitForInputIdle(pad->handle(), 5000);
-        RECT r;
-        GetWindowRect(window, &r);
-        POINT middle{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        SetCursorPos(middle.x, middle.y);
-        ASSERT_TRUE(robot::waitUntil([&] { return WindowFromPoint(middle) == window; }));
-    }
-
-    void press(int ms) {
-        mouseButton(MOUSEEVENTF_LEFTDOWN);
-        Sleep(ms);
-        mouseButton(MOUSEEVENTF_LEFTUP);
-    }
-
-    std::string record() {
-        std::string letters;
-        for (const std::string& line : fileLines(clicks, ""))
-            letters += line == "L down" ? 'l' : line == "L up" ? 'L' : line == "R down" ? 'r' : 'R';
-        return letters;
-    }
-    // What clickpad has recorded once it holds at least `expected` lines and nothing more
-    // came for a while: a missing click shows as too few lines, an extra one as too many.
-    std::string recorded(std::size_t expected) {
-        robot::waitUntil([&] { return record().size() >= expected; }, 8000);
-        Sleep(1500);
-        return record();
-    }
+    void startPad() { ASSERT_TRUE(pad.start(workDir, clicks)); }
+    void press(int ms) { pad.press(ms); }
+    std::string recorded(std::size_t expected) { return pad.recorded(expected); }
 
     std::string clicks;
-    std::unique_ptr<robot::Program> pad;
+    clickpad::Pad pad;
 };
 
 TEST_F(LongTapE2E, HookOnOpenMessageTurnsATwoSecondPressIntoOneRightClick) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "common/launcher.h"
+#include "tests/e2e/click_pad.h"
 #include "tests/e2e/program_fixture.h"
 
 namespace {
@@ -18,6 +20,8 @@ using Strings = std::vector<std::string>;
 const std::string touchmanExe = robot::windowsPath(KIT_DIST_DIR "/touchman.exe");
 const std::string title = "Tormalin USB Dual Touch Manager";
 const char* const settingsFile = "C:\\longtap.ini";
+const char* const managerLog = "C:\\touchman.log";
+const char* const launcherLog = "C:\\longtap.exe.log";
 // Four probes and seven or nine reads at 800 ms each come before the window.
 constexpr int startTimeoutMs = 40000;
 
@@ -40,9 +44,13 @@ void setValue(const std::string& key, const char* name, DWORD type, const std::s
 
 class ManagerE2E : public ProgramTest {
 protected:
-    void SetUp() override { prepare("touchman", {"touchman.ini", "longtap.ini"}); }
+    void SetUp() override {
+        prepare("touchman", {"touchman.ini", "longtap.ini", "clicks.txt"});
+        DeleteFileA(managerLog);
+    }
     void TearDown() override {
-        endProgramOf("TForm1", " Tormalin USB Touch Calibrator Auto Launcher  v1.00");
+        endProgramOf(launcherClass, launcherTitle);
+        DeleteFileA(managerLog);
         RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hidusbEnum, "0");
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, usbA200);
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, hidA200);
@@ -159,6 +167,38 @@ TEST_F(ManagerE2E, CancelAfterEditsSendsNothingAndKeepsBothFiles) {
     EXPECT_EQ(GetFileAttributesA(journal.c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(readAll(settingsFile), "0,3,40960,41472\n");
     EXPECT_EQ(readAll(workDir + "\\longtap.ini"), "0,3,40960,41472\n");
+}
+
+// Apply drives the real launcher, which the manager starts from its own folder, and the
+// hook it installs turns a long press in another window into a right click.
+TEST_F(ManagerE2E, TouchToRightButtonReachesTheFilesTheLauncherAndTheHook) {
+    writeFile(state, "pid=a000\npid=a200\n");
+    writeFile(settingsFile, "0,0,40960,43008\n");
+    // With its own log the manager asks the launcher for one too, which shows its calls.
+    writeFile(managerLog, "");
+    DeleteFileA(launcherLog);
+    start();
+    robot::click(control("CheckBox8"));
+    EXPECT_EQ(text("Edit9"), "2");
+    robot::pressArrow(control("UpDown9"), 0);
+    EXPECT_EQ(text("Edit9"), "3");
+    robot::click(control("Button7"));
+    ASSERT_TRUE(robot::waitUntil([&] { return robot::enabled(control("Button7")); }, 30000));
+
+    EXPECT_EQ(readAll(settingsFile), "0,3,40960,41472\r\n");
+    EXPECT_EQ(readAll(workDir + "\\longtap.ini"), "0,3,40960,41472\r\n");
+    ASSERT_TRUE(robot::waitUntil([&] { return !fileLines(launcherLog, " openHook()=").empty(); }));
+    Strings calls;
+    for (const std::string& line : fileLines(launcherLog, " "))
+        if (line.find("Hook()=") != std::string::npos)
+            calls.push_back(line.substr(0, line.find("()=")));
+    EXPECT_EQ(calls, (Strings{" closeHook", " openHook"}));
+
+    clickpad::Pad pad;
+    ASSERT_TRUE(pad.start(workDir, workDir + "\\clicks.txt"));
+    pad.press(3500);
+    EXPECT_EQ(pad.recorded(4), clickpad::rightClick);
+    finishWith("Button2");
 }
 
 TEST_F(ManagerE2E, CancelSendsNothing) {

@@ -30,11 +30,14 @@ void endProgramOf(const std::string& className, const std::string& title) {
         return;
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
-    if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+    if (!process)
+        return;
+    // Closed as a logoff closes it, so that a hook it installed goes with it.
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0)
         TerminateProcess(process, 0);
-        WaitForSingleObject(process, 5000);
-        CloseHandle(process);
-    }
+    CloseHandle(process);
 }
 
 void ProgramTest::prepare(const std::string& programName,

@@ -16,7 +16,7 @@ std::string readAll(const std::string& path);
 void writeFile(const std::string& path, const std::string& text);
 // The lines of a file that begin with prefix, without their line ends.
 std::vector<std::string> fileLines(const std::string& path, const std::string& prefix);
-// Ends the program whose top-level window this is, when there is one: a launcher that a
+// Closes the program whose top-level window this is, when there is one: a launcher that a
 // test's program started outlives it and would keep the test runner's output open.
 void endProgramOf(const std::string& className, const std::string& title);
 

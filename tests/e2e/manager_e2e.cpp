@@ -9,59 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "common/launcher.h"
 #include "tests/e2e/click_pad.h"
-#include "tests/e2e/program_fixture.h"
+#include "tests/e2e/manager_fixture.h"
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-const std::string touchmanExe = robot::windowsPath(KIT_DIST_DIR "/touchman.exe");
-const std::string title = "Tormalin USB Dual Touch Manager";
-const char* const settingsFile = "C:\\longtap.ini";
-const char* const managerLog = "C:\\touchman.log";
-const char* const launcherLog = "C:\\longtap.exe.log";
-// Four probes and seven or nine reads at 800 ms each come before the window.
-constexpr int startTimeoutMs = 40000;
-
-// Registry places of the driver probe, under HKEY_LOCAL_MACHINE.
-const char* const hidusbEnum = "SYSTEM\\CurrentControlSet\\Services\\hidusb\\Enum";
-const char* const usbA200 = "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_7B94&PID_A200";
-const char* const hidA200 = "SYSTEM\\CurrentControlSet\\Enum\\HID\\Vid_7b94&Pid_a200";
-
-void setValue(const std::string& key, const char* name, DWORD type, const std::string& data) {
-    HKEY k = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE,
-                              nullptr, &k, nullptr),
-              ERROR_SUCCESS)
-        << key;
-    EXPECT_EQ(RegSetValueExA(k, name, 0, type, reinterpret_cast<const BYTE*>(data.c_str()),
-                             static_cast<DWORD>(data.size() + 1)),
-              ERROR_SUCCESS);
-    RegCloseKey(k);
-}
-
-class ManagerE2E : public ProgramTest {
-protected:
-    void SetUp() override {
-        prepare("touchman", {"touchman.ini", "longtap.ini", "clicks.txt"});
-        DeleteFileA(managerLog);
-    }
-    void TearDown() override {
-        endProgramOf(launcherClass, launcherTitle);
-        DeleteFileA(managerLog);
-        RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, hidusbEnum, "0");
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, usbA200);
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, hidA200);
-    }
-
-    void launch(const std::string& args = "") { ProgramTest::launch(touchmanExe, args); }
-    // Starts the manager in the working folder and waits for its main window.
-    void start(const std::string& args = "") {
-        ProgramTest::start(touchmanExe, args, startTimeoutMs);
-    }
-};
+using namespace manager_e2e;
 
 TEST_F(ManagerE2E, OpensWithBothTabsAndTheFirmwareOfBoth) {
     writeFile(state, "pid=a000 version=3,9,5\npid=a200 version=4,0,1\n");

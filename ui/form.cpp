@@ -122,6 +122,20 @@ bool Form::closeBox() {
     return true;
 }
 
+bool Form::clickAt(int x, int y) {
+    for (auto it = m_controls.rbegin(); it != m_controls.rend(); ++it) {
+        Control& c = **it;
+        if (!c.showingOnForm()) continue;
+        int left = c.left(), top = c.top();
+        for (const Control* up = c.parent(); up && up != this; up = up->parent()) {
+            left += up->left();
+            top += up->top();
+        }
+        if (x >= left && x < left + c.width() && y >= top && y < top + c.height()) return c.click();
+    }
+    return click();
+}
+
 void Form::scale(int num, int den) {
     int w = clientWidth(), h = clientHeight();
     Control::scale(num, den);

@@ -75,6 +75,10 @@ public:
     char keyPress(char key, bool atControl = false);
     // The user's close box or Alt+F4; false when the form takes no input.
     bool closeBox();
+    // A user's left click at a point of the form's client area, routed as the window system
+    // routes it: to the topmost shown control whose box holds the point (the latest created
+    // lies on top), else to the form itself. False when that element takes no click.
+    bool clickAt(int x, int y);
 
     // Rescales client size, controls and fonts by num / den (design for another
     // pixels-per-inch setting).

@@ -1,5 +1,6 @@
 #include "common/cmdbuf.h"
 #include "common/debug_log.h"
+#include "calibrator/cal_form.h"
 #include "common/exchange.h"
 #include "edgetool/edge_form.h"
 #include "manager/main_form.h"
@@ -17,16 +18,7 @@ namespace {
 
 const ExchangeStyle& managerStyle = touchman::exchangeStyle;
 const ExchangeStyle& toolStyle = touchacc::exchangeStyle;
-const ExchangeStyle calibratorStyle{
-    .openLine = "",
-    .openClearsHandle = true,
-    .wrtpLogsBindings = true,
-    .wrtpSkipsInDebug = false,
-    .clearBytes = meaningfulBytes,
-    .clearAfterBindingTest = true,
-    .waitAfterReply = 0,
-    .signedCharDump = false,
-};
+const ExchangeStyle& calibratorStyle = touchcal::exchangeStyle;
 
 // A device library whose entries record what they were given.
 struct Device {

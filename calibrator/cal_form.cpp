@@ -50,7 +50,10 @@ TForm1::TForm1() : ui::Form("TForm1") {
         return;
 
     wrtp(m_pl, "D1_rfwver");
-    setCaption(caption() + (isValidReply(cmdBuf) ? "." + versionDigits(cmdBuf, 2) : ".00"));
+    std::string suffix = ".00";
+    if (isValidReply(cmdBuf))
+        suffix = '.' + versionDigits(cmdBuf, 2);
+    setCaption(caption() + suffix);
     if (imm_f) {
         auto_f = 1;
         Timer1->setInterval(immediateCountdownMs);

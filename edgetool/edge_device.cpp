@@ -23,7 +23,10 @@ void TForm1::readController() {
     platform::Host& h = platform::host();
     h.beep(1000, 100);
     wrtp(m_pl, "D1_rfwver");
-    setCaption(caption() + (isValidReply(cmdBuf) ? "." + versionDigits(cmdBuf) : ".0??"));
+    std::string suffix = ".0??";
+    if (isValidReply(cmdBuf))
+        suffix = '.' + versionDigits(cmdBuf);
+    setCaption(caption() + suffix);
     logf(" caption=%s \n", caption().c_str());
 
     h.beep(2000, 100);

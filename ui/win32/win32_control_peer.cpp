@@ -33,6 +33,7 @@ WindowKind windowKind(const Control& c) {
     case Kind::PageControl: return {WC_TABCONTROLW, WS_TABSTOP, 0};
     case Kind::Panel:
     case Kind::TabSheet:
+    case Kind::GroupBox:
     case Kind::Form: break;
     }
     return {panelClass, 0, 0};

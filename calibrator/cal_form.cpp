@@ -21,14 +21,10 @@ namespace touchcal {
 
 // The calibrator binds in its window's construction, never through openusb.
 const ExchangeStyle exchangeStyle{
-    .openLine = nullptr,
-    .openClearsHandle = false,
-    .wrtpLogsBindings = true,
-    .wrtpSkipsInDebug = false,
-    .clearBytes = meaningfulBytes,
-    .clearAfterBindingTest = true,
-    .waitAfterReply = 0,
-    .signedCharDump = false,
+    .openLine = nullptr, .openClearsHandle = false,
+    .wrtpLogsBindings = true, .wrtpSkipsInDebug = false,
+    .clearBytes = meaningfulBytes, .clearAfterBindingTest = true,
+    .waitAfterReply = 0, .signedCharDump = false,
 };
 
 namespace {
@@ -81,9 +77,12 @@ void TForm1::layOut() {
 
     Label1->setFont({"MS Sans Serif", 20, false, ui::clBlue});
     Label2->setFont({"MS Sans Serif", 17, false, ui::clBlack});
+    // Both lines are centred on the window; across its whole width a wider font than the
+    // design's still shows them whole, at the same centre.
     for (ui::Label* label : {Label1, Label2}) {
         label->setAlignment(ui::Align::Center);
         label->setMiddle(true);
+        label->setBounds(0, label->top(), clientWidth(), label->height());
         label->hide();
     }
     Button1->setFont(bigFont);

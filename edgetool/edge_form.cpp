@@ -8,14 +8,10 @@
 namespace touchacc {
 
 const ExchangeStyle exchangeStyle{
-    .openLine = " in openusb( %lx ) \n",
-    .openClearsHandle = false,
-    .wrtpLogsBindings = false,
-    .wrtpSkipsInDebug = false,
-    .clearBytes = meaningfulBytes,
-    .clearAfterBindingTest = false,
-    .waitAfterReply = commandWaitMs,
-    .signedCharDump = false,
+    .openLine = " in openusb( %lx ) \n", .openClearsHandle = false,
+    .wrtpLogsBindings = false, .wrtpSkipsInDebug = false,
+    .clearBytes = meaningfulBytes, .clearAfterBindingTest = false,
+    .waitAfterReply = commandWaitMs, .signedCharDump = false,
 };
 
 namespace {

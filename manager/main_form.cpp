@@ -14,14 +14,10 @@
 namespace touchman {
 
 const ExchangeStyle exchangeStyle{
-    .openLine = " in openusb, pid=%lx \n",
-    .openClearsHandle = true,
-    .wrtpLogsBindings = true,
-    .wrtpSkipsInDebug = true,
-    .clearBytes = padlink::blockSize,
-    .clearAfterBindingTest = false,
-    .waitAfterReply = 0,
-    .signedCharDump = true,
+    .openLine = " in openusb, pid=%lx \n", .openClearsHandle = true,
+    .wrtpLogsBindings = true, .wrtpSkipsInDebug = true,
+    .clearBytes = padlink::blockSize, .clearAfterBindingTest = false,
+    .waitAfterReply = 0, .signedCharDump = true,
 };
 
 namespace {

@@ -64,6 +64,6 @@ else
   import -window root "$shot" && echo "screenshot: $shot"
 fi
 if [ $headless = 1 ] && kill -0 $app 2>/dev/null; then
-  wineserver -k
+  "$KIT_WINESERVER" -k
 fi
 wait $app || true

@@ -11,7 +11,7 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 packages=(cmake ninja-build g++ googletest libgtest-dev
           g++-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
           g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-          xvfb xauth openbox x11-apps xdotool imagemagick wine wine64)
+          xvfb xauth openbox x11-apps xdotool imagemagick wine64)
 kit_host_runs_32bit && packages+=(wine32:i386)
 for p in "${packages[@]}"; do
   have_pkg "$p" || need+=("$p")

@@ -1,7 +1,8 @@
 # Shared by test and run scripts: a Wine prefix made from a template, and an X display.
 # Source it from the repository root, then call kit_wine_arch win64|win32; that sets
-# WINEARCH and KIT_WINE, the loader called by its path: Debian's wine wrapper picks the
-# 32-bit loader whenever it is installed, even where the kernel cannot run it.
+# WINEARCH, KIT_WINE and KIT_WINESERVER, the loader and the server called by their paths:
+# Debian's wine wrapper picks the 32-bit loader whenever it is installed, even where the
+# kernel cannot run it.
 
 export WINEDEBUG=-all
 KIT_BUILD=${KIT_BUILD:-$PWD/build}
@@ -10,8 +11,8 @@ KIT_BUILD=${KIT_BUILD:-$PWD/build}
 kit_wine_arch() {
   export WINEARCH=$1
   case $1 in
-    win64) KIT_WINE=/usr/lib/wine/wine64 ;;
-    win32) KIT_WINE=/usr/lib/wine/wine ;;
+    win64) KIT_WINE=/usr/lib/wine/wine64 KIT_WINESERVER=/usr/lib/wine/wineserver64 ;;
+    win32) KIT_WINE=/usr/lib/wine/wine KIT_WINESERVER=/usr/lib/wine/wineserver ;;
     *) echo "kit_wine_arch: win64 or win32, not '$1'" >&2; return 1 ;;
   esac
   export WINELOADER=$KIT_WINE
@@ -24,11 +25,11 @@ kit_wine_template() {
   echo "wine: creating the $WINEARCH prefix template (once)"
   rm -rf "$KIT_WINE_TEMPLATE"
   WINEPREFIX=$KIT_WINE_TEMPLATE WINEDLLOVERRIDES="mscoree,mshtml=" "$KIT_WINE" wineboot --init
-  WINEPREFIX=$KIT_WINE_TEMPLATE wineserver -w
+  WINEPREFIX=$KIT_WINE_TEMPLATE "$KIT_WINESERVER" -w
   # A crashing test program must fail its test, not wait on a dialog.
   WINEPREFIX=$KIT_WINE_TEMPLATE "$KIT_WINE" reg add 'HKCU\Software\Wine\WineDbg' \
     /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null
-  WINEPREFIX=$KIT_WINE_TEMPLATE wineserver -w
+  WINEPREFIX=$KIT_WINE_TEMPLATE "$KIT_WINESERVER" -w
   touch "$KIT_WINE_TEMPLATE/.ready"
 }
 
@@ -41,7 +42,7 @@ kit_wine_prefix() {
   # One server for the whole run keeps each program's start quick. Its background
   # processes start with the first program: start them here, away from the output pipes
   # that ctest waits on.
-  wineserver -p
+  "$KIT_WINESERVER" -p
   "$KIT_WINE" cmd.exe /c exit </dev/null >/dev/null 2>&1
 }
 
@@ -66,7 +67,7 @@ kit_display() {
 }
 
 kit_cleanup() {
-  [ -n "${WINEPREFIX:-}" ] && wineserver -k 2>/dev/null || true
+  [ -n "${WINEPREFIX:-}" ] && "$KIT_WINESERVER" -k 2>/dev/null || true
   [ -n "$KIT_WM_PID" ] && kill "$KIT_WM_PID" 2>/dev/null || true
   [ -n "$KIT_XVFB_PID" ] && kill "$KIT_XVFB_PID" 2>/dev/null || true
 }

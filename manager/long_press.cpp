@@ -10,16 +10,12 @@
 #include "common/longpress_file.h"
 #include "manager/edit_rules.h"
 #include "manager/main_form.h"
+#include "manager/window_helpers.h"
 #include "platform/host.h"
 
 namespace touchman {
 
 namespace {
-
-void enable(std::initializer_list<ui::Control*> controls, bool on) {
-    for (ui::Control* c : controls)
-        c->setEnabled(on);
-}
 
 // The number of characters written, 0 when the file cannot be made.
 int writeLine(const char* path, const std::string& line) {

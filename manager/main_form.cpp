@@ -1,6 +1,7 @@
 // The main window's life: construction in its fixed order, the show event with its tab
 // rules, Apply, OK, Cancel and destruction.
 #include "manager/main_form.h"
+#include "manager/window_helpers.h"
 
 #include <initializer_list>
 
@@ -21,16 +22,6 @@ const ExchangeStyle exchangeStyle{
 };
 
 namespace {
-
-void pumpMessages() {
-    if (ui::Application* app = ui::Application::current())
-        app->processMessages();
-}
-
-void enable(std::initializer_list<ui::Control*> controls, bool on) {
-    for (ui::Control* c : controls)
-        c->setEnabled(on);
-}
 
 // Runs the control's click handler, as a click would.
 void runClick(ui::Clickable* c) {
@@ -65,12 +56,7 @@ TForm1::TForm1(TForm2* splash) : ui::Form("TForm1"), m_splash(splash) {
     m_swapTch = getreg("SwapTch");
 
     pumpMessages();
-    if (m_splash) {
-        m_splash->show();
-        m_splash->setFocus();
-        m_splash->repaint();
-    }
-    pumpMessages();
+    showWaitWindow();
     const int j = readControllers();
     if (dbg_f)
         platform::host().pause(1000);

@@ -7,6 +7,7 @@
 #include "common/families.h"
 #include "manager/flags.h"
 #include "manager/main_form.h"
+#include "manager/window_helpers.h"
 #include "manager/startup.h"
 #include "platform/host.h"
 
@@ -20,11 +21,6 @@ const char* const tokenFile = "tormalin.tok";
 constexpr int installWaits = 40;  // of 500 ms each
 const char* const installQuestion =
     "Do you want to install the secondary touch screen driver? \nIf you are not sure, press No.";
-
-void pumpMessages() {
-    if (ui::Application* app = ui::Application::current())
-        app->processMessages();
-}
 
 void cantFind(const char* file) {
     platform::Host& h = platform::host();

@@ -7,17 +7,9 @@
 #include "common/debug_log.h"
 #include "manager/edit_rules.h"
 #include "manager/main_form.h"
+#include "manager/window_helpers.h"
 
 namespace touchman {
-
-namespace {
-
-void enable(std::initializer_list<ui::Control*> controls, bool on) {
-    for (ui::Control* c : controls)
-        c->setEnabled(on);
-}
-
-}  // namespace
 
 void TForm1::wireTouchPages() {
     for (TouchPage& pg : m_page) {

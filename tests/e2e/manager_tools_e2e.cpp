@@ -118,13 +118,7 @@ TEST_F(ManagerToolsE2E, HelpOpensTheGuideInTheTextEditor) {
     char caption[256] = {};
     GetWindowTextA(editor, caption, sizeof caption);
     EXPECT_NE(std::string(caption).find("mgrguide"), std::string::npos) << caption;
-    DWORD id = 0;
-    GetWindowThreadProcessId(editor, &id);
-    if (HANDLE notepad = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id)) {
-        TerminateProcess(notepad, 0);
-        WaitForSingleObject(notepad, 5000);
-        CloseHandle(notepad);
-    }
+    endProgramOf("Notepad", caption);
     finishWith("Button2");
 }
 
